@@ -1,0 +1,40 @@
+# Zelmora: `make run` builds and starts the program, `make test` runs every test.
+# Both first install what a fresh Debian 12 machine lacks (scripts/packages.txt).
+
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: run test build setup configure screenshots bench format clean
+
+setup:
+	@./scripts/setup.sh
+
+$(BUILD)/build.ninja: CMakeLists.txt tests/CMakeLists.txt | setup
+	@cmake -S . -B $(BUILD) -G Ninja -Wno-dev $(CMAKE_FLAGS) >/dev/null
+
+configure: setup $(BUILD)/build.ninja
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
+		echo "make run: no display to show Zelmora on (DISPLAY is not set); try it under a virtual one: xvfb-run -a make run"; \
+		exit 1; \
+	fi
+	@$(BUILD)/zelmora
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Renders every window to PNG files in screenshots/ (at 100% and 200%).
+screenshots: build
+	@$(BUILD)/zelmora-render screenshots
+	@$(BUILD)/zelmora-render screenshots/200 2
+
+format:
+	@clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	@rm -rf $(BUILD)

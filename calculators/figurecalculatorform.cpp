@@ -1,0 +1,362 @@
+#include "calculators/figurecalculatorform.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "calculators/figurepicture.h"
+#include "common/basvar.h"
+#include "common/numbertext.h"
+#include "common/shape.h"
+#include "common/windowstyle.h"
+
+namespace zelmora {
+namespace {
+
+const QString kComputeCaption = QStringLiteral("Ver Resultado");
+const QString kClearCaption = QStringLiteral("Limpiar");
+const QColor kBorder(150, 150, 150);
+
+template <typename T>
+T* named(T* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+Shape* border(QWidget* parent, const QString& name) {
+    auto* shape = named(new Shape(parent), name);
+    shape->setOutlineColour(kBorder);
+    shape->setGeometry(parent->rect());
+    return shape;
+}
+
+QLineEdit* measureBox(QWidget* parent, const QString& name, int top) {
+    auto* box = named(new QLineEdit(parent), name);
+    box->setGeometry(10, top, 126, 23);
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    box->setMaxLength(12);
+    return box;
+}
+
+}  // namespace
+
+FigureCalculatorForm::FigureCalculatorForm(const CalculatorTable& table, QWidget* parent)
+    : QWidget(parent), table_(table) {
+    setObjectName(toQString(table.formName));
+    makeToolWindow(this, toQString(table.caption), kWidth, kHeight);
+    buildControls();
+    Form_Load();
+}
+
+void FigureCalculatorForm::buildControls() {
+    const int figureCount = static_cast<int>(table_.figures.size());
+
+    Frame2 = named(new QFrame(this), QStringLiteral("Frame2"));
+    Frame2->setGeometry(8, 8, 132, 236);
+    const int rowHeight = 226 / figureCount;
+    const int firstRow = 5 + (226 - rowHeight * figureCount) / 2;
+    Option.resize(table_.figures.size());
+    for (int number = 1; number <= figureCount; ++number) {
+        const FigureRow& row = table_.figures[static_cast<std::size_t>(number - 1)];
+        auto* option = named(new QRadioButton(toQString(row.caption), Frame2),
+                             QStringLiteral("Option%1").arg(number));
+        option->setToolTip(toQString(row.toolTip));
+        Option[static_cast<std::size_t>(number - 1)] = option;
+    }
+    for (std::size_t place = 0; place < table_.columnOrder.size(); ++place) {
+        QRadioButton* option = Option[static_cast<std::size_t>(table_.columnOrder[place] - 1)];
+        option->setGeometry(8, firstRow + static_cast<int>(place) * rowHeight, 120, rowHeight);
+    }
+    Option[0]->setChecked(true);
+    Shape5 = border(Frame2, QStringLiteral("Shape5"));
+
+    Frame1 = named(new QFrame(this), QStringLiteral("Frame1"));
+    Frame1->setGeometry(146, 8, 223, 236);
+    setBackground(Frame1, Qt::white);
+    Label1 = named(new QLabel(QStringLiteral("X"), Frame1), QStringLiteral("Label1"));
+    Label1->setGeometry(10, 6, 205, 17);
+    Text1 = measureBox(Frame1, QStringLiteral("Text1"), 23);
+    Combo1 = named(new QComboBox(Frame1), QStringLiteral("Combo1"));
+    Combo1->setGeometry(142, 23, 72, 23);
+    Label2 = named(new QLabel(QStringLiteral("X"), Frame1), QStringLiteral("Label2"));
+    Label2->setGeometry(10, 52, 205, 17);
+    Text2 = measureBox(Frame1, QStringLiteral("Text2"), 69);
+    Combo2 = named(new QLabel(QStringLiteral("cm"), Frame1), QStringLiteral("Combo2"));
+    Combo2->setGeometry(146, 69, 68, 23);
+    Label3 = named(new QLabel(QStringLiteral("X"), Frame1), QStringLiteral("Label3"));
+    Label3->setGeometry(10, 98, 205, 17);
+    Text3 = measureBox(Frame1, QStringLiteral("Text3"), 115);
+    Combo3 = named(new QLabel(QStringLiteral("cm"), Frame1), QStringLiteral("Combo3"));
+    Combo3->setGeometry(146, 115, 68, 23);
+    Text1->setText(QString());
+    Text2->setText(QStringLiteral("0"));
+    Text3->setText(QStringLiteral("0"));
+    Label1->setBuddy(Text1);
+    Label2->setBuddy(Text2);
+    Label3->setBuddy(Text3);
+
+    cmdAnswer = named(new QPushButton(kComputeCaption, Frame1), QStringLiteral("cmdAnswer"));
+    cmdAnswer->setGeometry(10, 152, 204, 32);
+    // Enter on the focused button presses it, as on any desktop button.
+    cmdAnswer->setAutoDefault(true);
+
+    txtAnswer = named(new QLineEdit(QStringLiteral("0"), Frame1), QStringLiteral("txtAnswer"));
+    txtAnswer->setGeometry(10, 198, 148, 25);
+    txtAnswer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtAnswer->setReadOnly(true);
+    txtAnswer->setAccessibleName(QStringLiteral("Resultado"));
+    QPalette answerPalette = txtAnswer->palette();
+    answerPalette.setColor(QPalette::Base, QColor(255, 255, 192));
+    txtAnswer->setPalette(answerPalette);
+
+    Combo4 = named(new QComboBox(Frame1), QStringLiteral("Combo4"));
+    Combo4->setGeometry(162, 199, 52, 23);
+    for (std::size_t i = 0; i < kUnitCount; ++i) {
+        Combo1->addItem(toQString(table_.measureUnits[i]));
+        Combo4->addItem(toQString(table_.answerUnits[i]));
+    }
+    Combo1->setCurrentIndex(-1);
+    Combo1->setAccessibleName(QStringLiteral("Unidad de medida"));
+    if (table_.editableAnswerUnit) {
+        Combo4->setEditable(true);
+        // Typed text is only text: it is never added to the list nor completed to an item.
+        Combo4->setInsertPolicy(QComboBox::NoInsert);
+        Combo4->setCompleter(nullptr);
+    }
+    Combo4->setCurrentIndex(-1);
+    Combo4->setAccessibleName(QStringLiteral("Unidad del resultado"));
+    Shape6 = border(Frame1, QStringLiteral("Shape6"));
+
+    Frame3 = named(new QFrame(this), QStringLiteral("Frame3"));
+    Frame3->setGeometry(8, 250, 361, 39);
+    setBackground(Frame3, QColor(224, 224, 224));
+    Label4 = named(new QLabel(QStringLiteral("FÓRMULA:"), Frame3), QStringLiteral("Label4"));
+    Label4->setGeometry(10, 3, 70, 33);
+    QFont bold = Label4->font();
+    bold.setBold(true);
+    Label4->setFont(bold);
+    lblForm = named(new QLabel(Frame3), QStringLiteral("lblForm"));
+    lblForm->setGeometry(82, 3, 230, 33);
+    QFont formulaFont = lblForm->font();
+    formulaFont.setPointSizeF(11);
+    lblForm->setFont(formulaFont);
+    imgFig = named(new FigurePicture(Frame3), QStringLiteral("imgFig"));
+    imgFig->move(361 - FigurePicture::kSide - 3, 3);
+    imgFig->setAccessibleName(QStringLiteral("Figura"));
+    Shape1 = border(Frame3, QStringLiteral("Shape1"));
+
+    // The hidden pictures that imgFig copies from.
+    Frame4 = named(new QFrame(this), QStringLiteral("Frame4"));
+    Frame4->hide();
+    for (std::size_t i = 0; i < table_.images.size(); ++i) {
+        auto* image = named(new FigurePicture(Frame4), QStringLiteral("Image%1").arg(i + 1));
+        image->setPicture(table_.images[i]);
+        Image.push_back(image);
+    }
+
+    for (int i = 0; i < figureCount; ++i) {
+        const int number = i + 1;
+        connect(Option[static_cast<std::size_t>(i)], &QRadioButton::toggled, this,
+                [this, number](bool checked) {
+                    if (checked) {
+                        Option_Click(number);
+                    }
+                });
+    }
+    connect(Combo1, &QComboBox::currentIndexChanged, this, &FigureCalculatorForm::Combo1_Click);
+    connect(Combo4, &QComboBox::currentIndexChanged, this, &FigureCalculatorForm::Combo4_Click);
+    if (table_.editableAnswerUnit) {
+        // Choosing the item that is already current changes no index, yet the typed text that
+        // the box shows may differ from it: the choice must still convert.
+        connect(Combo4, &QComboBox::activated, this, &FigureCalculatorForm::Combo4_Click);
+    }
+    connect(cmdAnswer, &QPushButton::clicked, this, &FigureCalculatorForm::cmdAnswer_Click);
+    for (QLineEdit* box : measureBoxes()) {
+        box->installEventFilter(this);
+    }
+
+    // Tab order: the figure column, the measures, the button, the answer and the units.
+    QWidget* previous = Option[static_cast<std::size_t>(table_.columnOrder[0] - 1)];
+    for (std::size_t place = 1; place < table_.columnOrder.size(); ++place) {
+        QWidget* next = Option[static_cast<std::size_t>(table_.columnOrder[place] - 1)];
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    for (QWidget* next : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text2),
+                          static_cast<QWidget*>(Text3), static_cast<QWidget*>(cmdAnswer),
+                          static_cast<QWidget*>(txtAnswer), static_cast<QWidget*>(Combo1),
+                          static_cast<QWidget*>(Combo4)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    // The first figure's side is where the user types first.
+    Text1->setFocus();
+}
+
+void FigureCalculatorForm::Form_Load() {
+    setBackground(this, QColor(250, 250, 250));
+    setBackground(Frame2, QColor(250, 250, 250));
+    setButtonColour(cmdAnswer, QColor(250, 40, 40));
+    Combo1->setCurrentIndex(Combo1->findText(QStringLiteral("cm")));
+    Option_Click(1);
+    basVar::Pi = basVar::kCalculatorPi;
+}
+
+void FigureCalculatorForm::Option_Click(int number) {
+    const FigureRow& row = table_.figures[static_cast<std::size_t>(number - 1)];
+    lblForm->setText(toQString(row.formulaText));
+    imgFig->setPicture(Image[static_cast<std::size_t>(row.image - 1)]->picture());
+    imgFig->setAccessibleDescription(figureDescription(*imgFig->picture()));
+    Limpiar();
+    const std::array<QLabel*, 3> labels = {Label1, Label2, Label3};
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        if (!row.measureNames[i].empty()) {
+            labels[i]->setText(toQString(row.measureNames[i]));
+        }
+    }
+    Label2->setVisible(row.showText2);
+    Text2->setVisible(row.showText2);
+    Label3->setVisible(row.showText3);
+    Text3->setVisible(row.showText3);
+    Combo2->setVisible(row.showCombo2);
+    Combo3->setVisible(row.showCombo3);
+}
+
+void FigureCalculatorForm::Limpiar() {
+    for (QLineEdit* box : measureBoxes()) {
+        box->setText(QStringLiteral("0"));
+    }
+    txtAnswer->setText(QStringLiteral("0"));
+    Respuesta = 0.0;
+    cmdAnswer->setText(kComputeCaption);
+    for (QLineEdit* box : measureBoxes()) {
+        box->setEnabled(true);
+    }
+    // Before the window is shown the focus cannot move; the clearing then ends here.
+    if (!isVisible()) {
+        return;
+    }
+    Text1->setFocus(Qt::OtherFocusReason);
+    // Text1 may hold the focus already, in which case no focus event empties it.
+    if (Text1->hasFocus()) {
+        Text_GotFocus(Text1);
+    }
+}
+
+void FigureCalculatorForm::Combo1_Click() {
+    const QString unit = Combo1->currentText();
+    Combo2->setText(unit);
+    Combo3->setText(unit);
+    const QString answerUnit = unit + toQString(table_.suffix);
+    if (table_.editableAnswerUnit) {
+        // Only the text is written; no item becomes chosen, so nothing is converted.
+        Combo4->setEditText(answerUnit);
+        return;
+    }
+    const int index = Combo4->findText(answerUnit);
+    if (index == Combo4->currentIndex()) {
+        // The unit stays chosen, but the answer now counts in another measure unit.
+        Combo4_Click();
+    } else {
+        Combo4->setCurrentIndex(index);
+    }
+}
+
+void FigureCalculatorForm::Combo4_Click() {
+    const auto converted = convertAnswer(table_, Combo1->currentText().toStdString(),
+                                         Combo4->currentText().toStdString(), Respuesta);
+    if (converted) {
+        txtAnswer->setText(toQString(generalNumberText(*converted)));
+    }
+}
+
+void FigureCalculatorForm::cmdAnswer_Click() {
+    const QString stage = cmdAnswer->text();
+    if (stage == kClearCaption) {
+        Limpiar();
+        return;
+    }
+    if (stage != kComputeCaption) {
+        return;
+    }
+    for (std::size_t i = 0; i < Option.size(); ++i) {
+        if (Option[i]->isChecked()) {
+            Respuesta = figureValue(table_.figures[i], Text1->text().toStdString(),
+                                    Text2->text().toStdString(), Text3->text().toStdString(),
+                                    basVar::Pi);
+            txtAnswer->setText(toQString(generalNumberText(Respuesta)));
+            break;
+        }
+    }
+    Combo4_Click();
+    // The focus leaves the boxes about to be disabled for the button, so that Enter then clears
+    // for the next figure.
+    if (Text1->hasFocus() || Text2->hasFocus() || Text3->hasFocus()) {
+        cmdAnswer->setFocus(Qt::OtherFocusReason);
+    }
+    for (QLineEdit* box : measureBoxes()) {
+        box->setEnabled(false);
+    }
+    cmdAnswer->setText(kClearCaption);
+}
+
+void FigureCalculatorForm::Text_GotFocus(QLineEdit* box) {
+    if (box->text() == QStringLiteral("0")) {
+        box->clear();
+    }
+}
+
+void FigureCalculatorForm::Text_LostFocus(QLineEdit* box) {
+    if (box->text().isEmpty()) {
+        box->setText(QStringLiteral("0"));
+    }
+}
+
+void FigureCalculatorForm::Text_KeyPress(QLineEdit* box) {
+    if (box == Text1 && Text2->isVisibleTo(this)) {
+        Text2->setFocus(Qt::TabFocusReason);
+    } else if (box == Text2 && Text3->isVisibleTo(this)) {
+        Text3->setFocus(Qt::TabFocusReason);
+    } else {
+        cmdAnswer_Click();
+    }
+}
+
+bool FigureCalculatorForm::eventFilter(QObject* watched, QEvent* event) {
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (box == nullptr) {
+        return QWidget::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+        case QEvent::FocusIn:
+            // A context menu takes the focus for a moment; the box is still being edited.
+            if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+                Text_GotFocus(box);
+            }
+            break;
+        case QEvent::FocusOut:
+            if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+                Text_LostFocus(box);
+            }
+            break;
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                Text_KeyPress(box);
+                return true;
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace zelmora

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "calculators/figuretable.h"
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace zelmora {
+
+class FigurePicture;
+class Shape;
+
+// The one figure calculator form. A figure table makes it the area, perimeter or volume
+// calculator; everything that differs between them is in the table.
+class FigureCalculatorForm : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 377;
+    static constexpr int kHeight = 297;
+
+    // The last computed value, in the measure unit raised to the calculator's power.
+    double Respuesta = 0.0;
+
+    QFrame* Frame1;
+    QFrame* Frame2;
+    QFrame* Frame3;
+    QFrame* Frame4;
+    std::vector<QRadioButton*> Option;  // Option[0] is Option1
+    Shape* Shape5;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLineEdit* Text1;
+    QLineEdit* Text2;
+    QLineEdit* Text3;
+    QComboBox* Combo1;
+    QLabel* Combo2;
+    QLabel* Combo3;
+    QPushButton* cmdAnswer;
+    QLineEdit* txtAnswer;
+    QComboBox* Combo4;
+    Shape* Shape6;
+    QLabel* Label4;
+    QLabel* lblForm;
+    FigurePicture* imgFig;
+    Shape* Shape1;
+    std::vector<FigurePicture*> Image;  // Image[0] is Image1
+
+    const CalculatorTable& table() const { return table_; }
+
+    void Option_Click(int number);
+    void Limpiar();
+    void Combo1_Click();
+    void Combo4_Click();
+    void cmdAnswer_Click();
+
+protected:
+    FigureCalculatorForm(const CalculatorTable& table, QWidget* parent);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void Form_Load();
+    void Text_GotFocus(QLineEdit* box);
+    void Text_LostFocus(QLineEdit* box);
+    void Text_KeyPress(QLineEdit* box);
+    std::array<QLineEdit*, 3> measureBoxes() const { return {Text1, Text2, Text3}; }
+
+    const CalculatorTable& table_;
+};
+
+}  // namespace zelmora

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+// The data that turns the one figure calculator form into the area, perimeter or volume
+// calculator, and the computation that the form's handlers call.
+namespace zelmora {
+
+enum class FigureShape {
+    Square,
+    Rectangle,
+    Triangle,
+    Pentagon,
+    Rhombus,
+    Romboid,
+    Trapezoid,
+    Circle,
+    Sphere,
+    Cube,
+    Parallelepiped,
+    Prism,
+    Cylinder,
+    Cone,
+    Pyramid,
+    Octahedron,
+};
+
+// A figure's value from the measures A, B and C and pi, evaluated in the order of its brackets.
+using Formula = double (*)(double a, double b, double c, double pi);
+
+struct FigureRow {
+    std::string_view caption;      // on the option button
+    std::string_view toolTip;      // the full name between single blanks
+    std::string_view formulaText;  // shown in lblForm
+    int image;                     // the hidden picture ImageN that imgFig shows
+    // Captions of Label1 to Label3; an empty name leaves the label's old caption.
+    std::array<std::string_view, 3> measureNames;
+    bool showText2;  // with Label2
+    bool showText3;  // with Label3
+    bool showCombo2;
+    bool showCombo3;
+    Formula formula;
+};
+
+struct UnitFactor {
+    enum class Operation { Multiply, Divide };
+    Operation operation;
+    double operand;
+
+    double apply(double value) const {
+        return operation == Operation::Multiply ? value * operand : value / operand;
+    }
+};
+
+inline constexpr UnitFactor times(double factor) {
+    return {UnitFactor::Operation::Multiply, factor};
+}
+inline constexpr UnitFactor dividedBy(double divisor) {
+    return {UnitFactor::Operation::Divide, divisor};
+}
+
+inline constexpr std::size_t kUnitCount = 4;
+
+struct CalculatorTable {
+    std::string_view formName;  // the window's object name
+    std::string_view caption;   // the window's title
+    int power;                  // 1 perimeter, 2 area, 3 volume
+    std::string_view suffix;    // appended to a measure unit to name its answer unit
+    std::array<std::string_view, kUnitCount> measureUnits;
+    std::array<std::string_view, kUnitCount> answerUnits;
+    // factors[measure unit][answer unit] turns Respuesta into the answer unit.
+    std::array<std::array<UnitFactor, kUnitCount>, kUnitCount> factors;
+    std::span<const FigureRow> figures;    // by option number: Option1 first
+    std::span<const int> columnOrder;      // option numbers from the top of the column down
+    std::span<const FigureShape> images;   // the pictures Image1, Image2, ...
+    bool editableAnswerUnit;  // the answer unit box accepts typed text
+};
+
+const CalculatorTable& areaTable();
+const CalculatorTable& perimeterTable();
+const CalculatorTable& volumeTable();
+
+// The figure's value from the three measure texts, read with the leading-numeric parse.
+double figureValue(const FigureRow& figure, std::string_view textA, std::string_view textB,
+                   std::string_view textC, double pi);
+
+// Respuesta converted into the answer unit, or nothing when either unit text is not one of the
+// table's units (compared exactly, case and suffix included).
+std::optional<double> convertAnswer(const CalculatorTable& table, std::string_view measureUnit,
+                                    std::string_view answerUnit, double respuesta);
+
+// The whole computation of a calculator without its window: figure number (1-based), the three
+// measure texts, the two unit texts and pi give the answer text. With a unit outside the table
+// the answer is the figure's value itself.
+std::string computeAnswerText(const CalculatorTable& table, int figure, std::string_view textA,
+                              std::string_view textB, std::string_view textC,
+                              std::string_view measureUnit, std::string_view answerUnit,
+                              double pi);
+
+}  // namespace zelmora

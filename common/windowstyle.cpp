@@ -1,0 +1,93 @@
+#include "common/windowstyle.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCursor>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPalette>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTranslator>
+#include <QWidget>
+#include <cmath>
+
+namespace zelmora {
+
+void setUpApplication(QApplication& app) {
+    QApplication::setApplicationName(kAppTitle);
+    QApplication::setOrganizationName(QStringLiteral("Quimbel"));
+    QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
+    QApplication::setStyle(fusion);
+    QApplication::setPalette(fusion->standardPalette());
+    QApplication::setFont(calibri(10));
+
+    // The program speaks Spanish whatever the system's language; only texts are translated,
+    // numbers never go through the locale.
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(translator);
+    }
+}
+
+QFont calibri(qreal points, bool italic) {
+    QFont font(QStringLiteral("Calibri"));
+    font.setPointSizeF(points);
+    font.setItalic(italic);
+    return font;
+}
+
+void setBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setButtonColour(QAbstractButton* button, const QColor& colour) {
+    // A style sheet keeps the face exactly the colour asked for, where a style would shade it.
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double l = luminance(colour);
+    const QColor text = (l + 0.05) / 0.05 >= 1.05 / (l + 0.05) ? QColor(Qt::black) : QColor(Qt::white);
+    button->setStyleSheet(
+        QStringLiteral("QAbstractButton { background-color: %1; color: %2; border: 1px solid %3;"
+                       " border-radius: 3px; padding: 2px 6px; }"
+                       "QAbstractButton:hover { background-color: %4; }"
+                       "QAbstractButton:pressed { background-color: %5; }"
+                       "QAbstractButton:focus { border: 2px solid %6; }"
+                       "QAbstractButton:disabled { color: %7; }")
+            .arg(colour.name(), text.name(), colour.darker(160).name(), colour.lighter(108).name(),
+                 colour.darker(120).name(), QColor(30, 30, 30).name(), QColor(110, 110, 110).name()));
+}
+
+void makeToolWindow(QWidget* window, const QString& title, int width, int height) {
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    window->setWindowTitle(title);
+    window->setFixedSize(width, height);
+    centerOnScreen(window);
+}
+
+void centerOnScreen(QWidget* window) {
+    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen == nullptr) {
+        return;
+    }
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+}  // namespace zelmora

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <string_view>
+
+class QAbstractButton;
+class QApplication;
+class QWidget;
+
+// What every window of the program shares in its look and its frame.
+namespace zelmora {
+
+// The title of every message box and the About box.
+inline const QString kAppTitle = QStringLiteral("Zelmora");
+
+// Fusion with one light palette of the program's own, so that the fixed light backgrounds stay
+// legible under a dark desktop theme; Calibri as the default font; Qt's Spanish texts for the
+// standard buttons and the text boxes' context menu, whatever the system's language.
+void setUpApplication(QApplication& app);
+
+QFont calibri(qreal points, bool italic = false);
+
+// Paints the widget's own background in the colour.
+void setBackground(QWidget* widget, const QColor& colour);
+
+// A button face in the colour, with a text colour that stays legible on it.
+void setButtonColour(QAbstractButton* button, const QColor& colour);
+
+// A tool window: no owner, fixed client size, freed when closed, minimize and close buttons.
+void makeToolWindow(QWidget* window, const QString& title, int width, int height);
+
+// Places a window in the centre of the screen that holds the pointer.
+void centerOnScreen(QWidget* window);
+
+inline QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace zelmora
