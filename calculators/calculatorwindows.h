@@ -6,19 +6,19 @@ namespace zelmora {
 
 class frmArea final : public FigureCalculatorForm {
     Q_OBJECT
-public:
+  public:
     explicit frmArea(QWidget* parent = nullptr);
 };
 
 class frmPerimetro final : public FigureCalculatorForm {
     Q_OBJECT
-public:
+  public:
     explicit frmPerimetro(QWidget* parent = nullptr);
 };
 
 class frmVolumen final : public FigureCalculatorForm {
     Q_OBJECT
-public:
+  public:
     explicit frmVolumen(QWidget* parent = nullptr);
 };
 

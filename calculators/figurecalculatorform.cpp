@@ -188,10 +188,10 @@ void FigureCalculatorForm::buildControls() {
         setTabOrder(previous, next);
         previous = next;
     }
-    for (QWidget* next : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text2),
-                          static_cast<QWidget*>(Text3), static_cast<QWidget*>(cmdAnswer),
-                          static_cast<QWidget*>(txtAnswer), static_cast<QWidget*>(Combo1),
-                          static_cast<QWidget*>(Combo4)}) {
+    for (QWidget* next :
+         {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text2), static_cast<QWidget*>(Text3),
+          static_cast<QWidget*>(cmdAnswer), static_cast<QWidget*>(txtAnswer),
+          static_cast<QWidget*>(Combo1), static_cast<QWidget*>(Combo4)}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -287,9 +287,9 @@ void FigureCalculatorForm::cmdAnswer_Click() {
     }
     for (std::size_t i = 0; i < Option.size(); ++i) {
         if (Option[i]->isChecked()) {
-            Respuesta = figureValue(table_.figures[i], Text1->text().toStdString(),
-                                    Text2->text().toStdString(), Text3->text().toStdString(),
-                                    basVar::Pi);
+            Respuesta =
+                figureValue(table_.figures[i], Text1->text().toStdString(),
+                            Text2->text().toStdString(), Text3->text().toStdString(), basVar::Pi);
             txtAnswer->setText(toQString(generalNumberText(Respuesta)));
             break;
         }

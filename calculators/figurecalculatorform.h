@@ -22,7 +22,7 @@ class Shape;
 // calculator; everything that differs between them is in the table.
 class FigureCalculatorForm : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kWidth = 377;
     static constexpr int kHeight = 297;
 
@@ -62,11 +62,11 @@ public:
     void Combo4_Click();
     void cmdAnswer_Click();
 
-protected:
+  protected:
     FigureCalculatorForm(const CalculatorTable& table, QWidget* parent);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildControls();
     void Form_Load();
     void Text_GotFocus(QLineEdit* box);

@@ -32,11 +32,13 @@ QPolygonF regularPolygon(QPointF centre, double radius, int sides) {
 
 // A box seen from the front, above and to the right: front face, top face and right face.
 void drawBox(QPainter& painter, QRectF front, QPointF depth) {
-    face(painter, QPolygonF{front.topLeft(), front.topLeft() + depth, front.topRight() + depth,
-                            front.topRight()},
+    face(painter,
+         QPolygonF{front.topLeft(), front.topLeft() + depth, front.topRight() + depth,
+                   front.topRight()},
          kTop);
-    face(painter, QPolygonF{front.topRight(), front.topRight() + depth,
-                            front.bottomRight() + depth, front.bottomRight()},
+    face(painter,
+         QPolygonF{front.topRight(), front.topRight() + depth, front.bottomRight() + depth,
+                   front.bottomRight()},
          kSide);
     painter.setBrush(kFront);
     painter.drawRect(front);
@@ -191,10 +193,10 @@ void drawFigure(QPainter& painter, FigureShape shape) {
 QString figureDescription(FigureShape shape) {
     // In the order of FigureShape.
     static constexpr const char* kNames[] = {
-        "un cuadrado",   "un rectángulo",        "un triángulo", "un pentágono regular",
-        "un rombo",      "un romboide",          "un trapecio",  "un círculo",
-        "una esfera",    "un cubo",              "un paralelepípedo", "un prisma",
-        "un cilindro",   "un cono",              "una pirámide", "un octaedro regular",
+        "un cuadrado", "un rectángulo", "un triángulo",      "un pentágono regular",
+        "un rombo",    "un romboide",   "un trapecio",       "un círculo",
+        "una esfera",  "un cubo",       "un paralelepípedo", "un prisma",
+        "un cilindro", "un cono",       "una pirámide",      "un octaedro regular",
     };
     return QStringLiteral("Dibujo de ") + QString::fromUtf8(kNames[static_cast<int>(shape)]);
 }

@@ -11,7 +11,7 @@ namespace zelmora {
 // frame. It is drawn as vectors at the screen's pixel density, so it stays crisp at any scale.
 class FigurePicture : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kSide = 33;
 
     explicit FigurePicture(QWidget* parent = nullptr);
@@ -20,10 +20,10 @@ public:
     void setPicture(std::optional<FigureShape> shape);
     std::optional<FigureShape> picture() const { return shape_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     std::optional<FigureShape> shape_;
 };
 

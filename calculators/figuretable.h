@@ -74,10 +74,10 @@ struct CalculatorTable {
     std::array<std::string_view, kUnitCount> answerUnits;
     // factors[measure unit][answer unit] turns Respuesta into the answer unit.
     std::array<std::array<UnitFactor, kUnitCount>, kUnitCount> factors;
-    std::span<const FigureRow> figures;    // by option number: Option1 first
-    std::span<const int> columnOrder;      // option numbers from the top of the column down
-    std::span<const FigureShape> images;   // the pictures Image1, Image2, ...
-    bool editableAnswerUnit;  // the answer unit box accepts typed text
+    std::span<const FigureRow> figures;   // by option number: Option1 first
+    std::span<const int> columnOrder;     // option numbers from the top of the column down
+    std::span<const FigureShape> images;  // the pictures Image1, Image2, ...
+    bool editableAnswerUnit;              // the answer unit box accepts typed text
 };
 
 const CalculatorTable& areaTable();
@@ -98,7 +98,6 @@ std::optional<double> convertAnswer(const CalculatorTable& table, std::string_vi
 // the answer is the figure's value itself.
 std::string computeAnswerText(const CalculatorTable& table, int figure, std::string_view textA,
                               std::string_view textB, std::string_view textC,
-                              std::string_view measureUnit, std::string_view answerUnit,
-                              double pi);
+                              std::string_view measureUnit, std::string_view answerUnit, double pi);
 
 }  // namespace zelmora

@@ -220,9 +220,9 @@ std::string generalNumberText(double value) {
         text.push_back('0');
     }
     std::array<char, 4> exponentDigits;
-    const auto end =
-        std::to_chars(exponentDigits.data(), exponentDigits.data() + exponentDigits.size(), magnitude)
-            .ptr;
+    const auto end = std::to_chars(exponentDigits.data(),
+                                   exponentDigits.data() + exponentDigits.size(), magnitude)
+                         .ptr;
     text.append(exponentDigits.data(), end);
     return text;
 }

@@ -9,7 +9,7 @@ namespace zelmora {
 // the pointer, so the controls below it keep their mouse events.
 class Shape : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum class Fill {
         Transparent,  // only the outline is drawn
         Solid,        // filled with the fill colour
@@ -24,10 +24,10 @@ public:
     Fill fill() const { return fill_; }
     QColor fillColour() const { return fillColour_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QColor outlineColour_{Qt::black};
     QColor fillColour_{Qt::black};
     Fill fill_ = Fill::Transparent;

@@ -56,7 +56,8 @@ void setButtonColour(QAbstractButton* button, const QColor& colour) {
                0.0722 * channel(c.blueF());
     };
     const double l = luminance(colour);
-    const QColor text = (l + 0.05) / 0.05 >= 1.05 / (l + 0.05) ? QColor(Qt::black) : QColor(Qt::white);
+    const QColor text =
+        (l + 0.05) / 0.05 >= 1.05 / (l + 0.05) ? QColor(Qt::black) : QColor(Qt::white);
     button->setStyleSheet(
         QStringLiteral("QAbstractButton { background-color: %1; color: %2; border: 1px solid %3;"
                        " border-radius: 3px; padding: 2px 6px; }"
@@ -65,7 +66,8 @@ void setButtonColour(QAbstractButton* button, const QColor& colour) {
                        "QAbstractButton:focus { border: 2px solid %6; }"
                        "QAbstractButton:disabled { color: %7; }")
             .arg(colour.name(), text.name(), colour.darker(160).name(), colour.lighter(108).name(),
-                 colour.darker(120).name(), QColor(30, 30, 30).name(), QColor(110, 110, 110).name()));
+                 colour.darker(120).name(), QColor(30, 30, 30).name(),
+                 QColor(110, 110, 110).name()));
 }
 
 void makeToolWindow(QWidget* window, const QString& title, int width, int height) {

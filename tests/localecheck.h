@@ -15,7 +15,8 @@ inline bool localeIsAsRequested() {
         return true;
     }
     if (std::strcmp(std::localeconv()->decimal_point, ",") != 0) {
-        std::fprintf(stderr, "the locale %s is not in force (decimal point \"%s\"); run the set-up\n",
+        std::fprintf(stderr,
+                     "the locale %s is not in force (decimal point \"%s\"); run the set-up\n",
                      wanted, std::localeconv()->decimal_point);
         return false;
     }

@@ -30,8 +30,8 @@ TEST_P(ComputeTest, GivesTheKnownAnswer) {
     const CalculatorTable& table = c.table();
     EXPECT_EQ(computeAnswerText(table, c.figure, c.a, c.b, c.c, c.measureUnit, c.answerUnit, kPi),
               c.answer)
-        << table.formName << " " << table.figures[c.figure - 1].caption << " " << c.a << ", "
-        << c.b << ", " << c.c << " " << c.measureUnit << " to " << c.answerUnit;
+        << table.formName << " " << table.figures[c.figure - 1].caption << " " << c.a << ", " << c.b
+        << ", " << c.c << " " << c.measureUnit << " to " << c.answerUnit;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -21,7 +21,7 @@ using zelmora::frmArea;
 // unit boxes and the figure column.
 class FrmAreaTest : public QObject {
     Q_OBJECT
-private:
+  private:
     frmArea* w = nullptr;
 
     QRadioButton* option(int number) { return w->Option[number - 1]; }
@@ -48,7 +48,7 @@ private:
         return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
     }
 
-private slots:
+  private slots:
     void initTestCase() { zelmora::setUpApplication(*qApp); }
 
     void init() {

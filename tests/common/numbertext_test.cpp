@@ -26,12 +26,13 @@ TEST_P(ParseTest, ReadsTheLeadingNumber) {
     EXPECT_FALSE(parsed.outOfRange) << '"' << c.text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    NotANumber, ParseTest,
-    testing::Values(ParseCase{"", 0}, ParseCase{"0", 0}, ParseCase{"0.0", 0}, ParseCase{"abc", 0},
-                    ParseCase{",", 0}, ParseCase{"-", 0}, ParseCase{"+", 0}, ParseCase{" 0", 0},
-                    ParseCase{".", 0}, ParseCase{"e5", 0}, ParseCase{"-.", 0},
-                    ParseCase{"\xc3\xa1", 0}, ParseCase{"\t\n ", 0}, ParseCase{"\r5", 0}));
+INSTANTIATE_TEST_SUITE_P(NotANumber, ParseTest,
+                         testing::Values(ParseCase{"", 0}, ParseCase{"0", 0}, ParseCase{"0.0", 0},
+                                         ParseCase{"abc", 0}, ParseCase{",", 0}, ParseCase{"-", 0},
+                                         ParseCase{"+", 0}, ParseCase{" 0", 0}, ParseCase{".", 0},
+                                         ParseCase{"e5", 0}, ParseCase{"-.", 0},
+                                         ParseCase{"\xc3\xa1", 0}, ParseCase{"\t\n ", 0},
+                                         ParseCase{"\r5", 0}));
 
 INSTANTIATE_TEST_SUITE_P(
     Decimal, ParseTest,
@@ -70,9 +71,9 @@ struct OutOfRangeCase {
 
 TEST(Parse, SaysWhenTheNumberLiesBeyondADouble) {
     const OutOfRangeCase cases[] = {
-        {"1E400", 1},         {"-1E400", -1},          {"1E309", 1},
-        {"1.8e308", 1},       {"9999e99999999999", 1}, {"&HFFFFFFFFFF", 1},
-        {"&H100000000", 1},   {"&O77777777777", 1},    {"1e99999999999999999999", 1},
+        {"1E400", 1},       {"-1E400", -1},          {"1E309", 1},
+        {"1.8e308", 1},     {"9999e99999999999", 1}, {"&HFFFFFFFFFF", 1},
+        {"&H100000000", 1}, {"&O77777777777", 1},    {"1e99999999999999999999", 1},
     };
     for (const OutOfRangeCase& c : cases) {
         const ParsedNumber parsed = parseLeadingNumber(c.text);
@@ -115,8 +116,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{-1e15, "-1E+15"}, TextCase{1e-100, "1E-100"},
                     TextCase{1e100, "1E+100"}, TextCase{1.5e300, "1.5E+300"},
                     TextCase{0.000099999999999999995, "0.0001"},
-                    TextCase{999999999999999.5, "1E+15"}, TextCase{4.9406564584124654e-324,
-                                                                   "4.94065645841247E-324"},
+                    TextCase{999999999999999.5, "1E+15"},
+                    TextCase{4.9406564584124654e-324, "4.94065645841247E-324"},
                     TextCase{1.7976931348623157e308, "1.79769313486231E+308"},
                     TextCase{-1.7976931348623157e308, "-1.79769313486231E+308"},
                     TextCase{1.7976931348623e308, "1.7976931348623E+308"}));
@@ -175,11 +176,16 @@ TEST(RoundTrip, EveryWrittenTextReadsBackAsTheNumberItShows) {
 
 TEST(RoundTrip, HoldsAtTheEdgesOfTheRange) {
     const double edges[] = {
-        std::numeric_limits<double>::max(),       std::numeric_limits<double>::lowest(),
-        std::numeric_limits<double>::min(),       std::numeric_limits<double>::denorm_min(),
-        std::nextafter(1e15, 0.0),                1e15,
-        std::nextafter(0.0001, 0.0),              0.0001,
-        std::nextafter(1.7976931348623157e308, 0.0), 1.797693134862315e308,
+        std::numeric_limits<double>::max(),
+        std::numeric_limits<double>::lowest(),
+        std::numeric_limits<double>::min(),
+        std::numeric_limits<double>::denorm_min(),
+        std::nextafter(1e15, 0.0),
+        1e15,
+        std::nextafter(0.0001, 0.0),
+        0.0001,
+        std::nextafter(1.7976931348623157e308, 0.0),
+        1.797693134862315e308,
     };
     for (double value : edges) {
         const double units = std::abs(value) >= 1.797693134862315e308 ? 1.0 : 0.5;

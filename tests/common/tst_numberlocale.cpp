@@ -13,7 +13,7 @@
 // number locale to the user's: under a Spanish locale, nothing may change.
 class NumberLocaleTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() {
         zelmora::setUpApplication(*qApp);
         QVERIFY2(zelmora::testing::localeIsAsRequested(), "the requested locale is not in force");
