@@ -220,12 +220,12 @@ void FigureCalculatorForm::Option_Click(int number) {
             labels[i]->setText(toQString(row.measureNames[i]));
         }
     }
-    Label2->setVisible(row.showText2);
-    Text2->setVisible(row.showText2);
-    Label3->setVisible(row.showText3);
-    Text3->setVisible(row.showText3);
-    Combo2->setVisible(row.showCombo2);
-    Combo3->setVisible(row.showCombo3);
+    Label2->setVisible(row.shown.text2);
+    Text2->setVisible(row.shown.text2);
+    Label3->setVisible(row.shown.text3);
+    Text3->setVisible(row.shown.text3);
+    Combo2->setVisible(row.shown.combo2);
+    Combo3->setVisible(row.shown.combo3);
 }
 
 void FigureCalculatorForm::Limpiar() {

@@ -32,6 +32,14 @@ enum class FigureShape {
 // A figure's value from the measures A, B and C and pi, evaluated in the order of its brackets.
 using Formula = double (*)(double a, double b, double c, double pi);
 
+// Which of the optional controls a figure shows; Text1, Label1 and Combo1 are always shown.
+struct ShownControls {
+    bool text2 = false;  // with Label2
+    bool text3 = false;  // with Label3
+    bool combo2 = false;
+    bool combo3 = false;
+};
+
 struct FigureRow {
     std::string_view caption;      // on the option button
     std::string_view toolTip;      // the full name between single blanks
@@ -39,10 +47,7 @@ struct FigureRow {
     int image;                     // the hidden picture ImageN that imgFig shows
     // Captions of Label1 to Label3; an empty name leaves the label's old caption.
     std::array<std::string_view, 3> measureNames;
-    bool showText2;  // with Label2
-    bool showText3;  // with Label3
-    bool showCombo2;
-    bool showCombo3;
+    ShownControls shown;
     Formula formula;
 };
 
