@@ -1,5 +1,6 @@
 #include "common/numbertext.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -120,6 +121,32 @@ ParsedNumber parseDecimal(std::string_view s) {
     return {negative ? -value : value, false};
 }
 
+// A finite, non-zero value rounded to 15 significant digits: d.dddddddddddddd x 10^exponent.
+struct SignificantDigits {
+    bool negative;
+    std::array<char, 15> digits;
+    int exponent;
+};
+
+SignificantDigits significantDigits(double value) {
+    std::array<char, 32> buffer;
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::scientific, 14);
+    const std::string_view scientific(buffer.data(), result.ptr - buffer.data());
+    SignificantDigits decimal{};
+    decimal.negative = scientific.front() == '-';
+    const std::size_t e = scientific.find('e');
+    std::size_t count = 0;
+    for (std::size_t i = decimal.negative ? 1 : 0; i < e; ++i) {
+        if (scientific[i] != '.') {
+            decimal.digits[count++] = scientific[i];
+        }
+    }
+    std::from_chars(scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1),
+                    scientific.data() + scientific.size(), decimal.exponent);
+    return decimal;
+}
+
 }  // namespace
 
 ParsedNumber parseLeadingNumber(std::string_view text) {
@@ -156,25 +183,10 @@ std::string generalNumberText(double value) {
     if (value == 0.0) {
         return "0";
     }
-    // d.dddddddddddddde±XX: the value rounded to 15 significant digits.
-    std::array<char, 32> buffer;
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::scientific, 14);
-    const std::string_view scientific(buffer.data(), result.ptr - buffer.data());
-
-    const bool negative = scientific.front() == '-';
-    const std::size_t first = negative ? 1 : 0;
-    const std::size_t e = scientific.find('e');
-    std::array<char, 15> digits;
-    std::size_t count = 0;
-    for (std::size_t i = first; i < e; ++i) {
-        if (scientific[i] != '.') {
-            digits[count++] = scientific[i];
-        }
-    }
-    int exponent = 0;
-    std::from_chars(scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1),
-                    scientific.data() + scientific.size(), exponent);
+    SignificantDigits decimal = significantDigits(value);
+    auto& digits = decimal.digits;
+    const int exponent = decimal.exponent;
+    std::size_t count = digits.size();
 
     // Near the top of the range the rounded digits would exceed the largest double and could not
     // be read back; those few values are cut to 15 digits instead.
@@ -187,7 +199,7 @@ std::string generalNumberText(double value) {
 
     std::string text;
     text.reserve(24);
-    if (negative) {
+    if (decimal.negative) {
         text.push_back('-');
     }
     if (exponent >= -4 && exponent <= 14) {
@@ -224,6 +236,52 @@ std::string generalNumberText(double value) {
                                    exponentDigits.data() + exponentDigits.size(), magnitude)
                          .ptr;
     text.append(exponentDigits.data(), end);
+    return text;
+}
+
+std::string fixedDecimalText(double value, int decimals) {
+    if (!std::isfinite(value)) {
+        return std::string(kOverflowText);
+    }
+    if (value == 0.0) {
+        return decimals > 0 ? "0." + std::string(static_cast<std::size_t>(decimals), '0') : "0";
+    }
+    const SignificantDigits decimal = significantDigits(value);
+    // The digits from the highest place (at least the units) down to the last kept decimal.
+    const int first = decimal.exponent;  // power of ten of the first significant digit
+    const int top = std::max(first, 0);
+    const int bottom = -decimals;
+    std::string kept;
+    kept.reserve(static_cast<std::size_t>(top - bottom + 2));
+    for (int power = top; power >= bottom; --power) {
+        const int index = first - power;
+        kept.push_back(index >= 0 && index < 15 ? decimal.digits[static_cast<std::size_t>(index)]
+                                                : '0');
+    }
+    // Halves away from zero: the first dropped digit decides.
+    const int droppedIndex = first - (bottom - 1);
+    if (droppedIndex >= 0 && droppedIndex < 15 &&
+        decimal.digits[static_cast<std::size_t>(droppedIndex)] >= '5') {
+        std::size_t i = kept.size();
+        while (i > 0 && kept[i - 1] == '9') {
+            kept[--i] = '0';
+        }
+        if (i == 0) {
+            kept.insert(kept.begin(), '1');
+        } else {
+            ++kept[i - 1];
+        }
+    }
+    const std::size_t whole = kept.size() - static_cast<std::size_t>(decimals);
+    std::string text;
+    if (decimal.negative && kept.find_first_not_of('0') != std::string::npos) {
+        text.push_back('-');
+    }
+    text.append(kept, 0, whole);
+    if (decimals > 0) {
+        text.push_back('.');
+        text.append(kept, whole, std::string::npos);
+    }
     return text;
 }
 

@@ -35,4 +35,9 @@ inline double leadingNumber(std::string_view text) {
 // A value that is not finite is written as kOverflowText.
 std::string generalNumberText(double value);
 
+// The value's decimal form to 15 significant digits, rounded at the given number of decimals
+// with halves away from zero and written in plain notation with exactly that many decimals:
+// the format pattern "0.0000" for 4. A value that is not finite is written as kOverflowText.
+std::string fixedDecimalText(double value, int decimals);
+
 }  // namespace zelmora

@@ -1,11 +1,11 @@
 #include <QApplication>
 
-#include "calculators/calculatorwindows.h"
 #include "common/windowstyle.h"
+#include "shell/frmmenuprincipal.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     zelmora::setUpApplication(app);
-    (new zelmora::frmArea)->show();
+    (new zelmora::frmMenuPrincipal)->show();
     return QApplication::exec();
 }

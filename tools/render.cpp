@@ -3,13 +3,18 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <cstdio>
 #include <functional>
 
 #include "calculators/calculatorwindows.h"
+#include "common/shape.h"
 #include "common/windowstyle.h"
+#include "shell/frmabout.h"
+#include "shell/frmmenuprincipal.h"
+#include "shell/menucontrols.h"
 
 namespace {
 
@@ -22,7 +27,9 @@ void save(QWidget* window, const QDir& directory, const QString& name) {
         std::exit(1);
     }
     std::printf("%s\n", qPrintable(path));
-    window->close();
+    // Hidden and freed rather than closed: closing the menu would ask its question.
+    window->hide();
+    window->deleteLater();
 }
 
 void computeWith(zelmora::FigureCalculatorForm* form, int figure, const char* a, const char* b,
@@ -65,5 +72,17 @@ int main(int argc, char* argv[]) {
     auto* volume = new zelmora::frmVolumen;
     computeWith(volume, 2, "2", "3", "4");
     save(volume, directory, QStringLiteral("frmVolumen"));
+    save(new zelmora::frmMenuPrincipal, directory, QStringLiteral("frmMenuPrincipal"));
+    auto* lit = new zelmora::frmMenuPrincipal;
+    QMouseEvent move(QEvent::MouseMove, QPointF(40, 40), QPointF(40, 40), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(lit->cmdButton[1], &move);
+    save(lit, directory, QStringLiteral("frmMenuPrincipal-lit"));
+    auto* panel = new zelmora::frmMenuPrincipal;
+    panel->imgConf_Click();
+    panel->txtFormat->setText(QStringLiteral("7"));
+    QCoreApplication::sendEvent(panel->lblLink[0], &move);
+    save(panel, directory, QStringLiteral("frmMenuPrincipal-options"));
+    save(new zelmora::frmAbout, directory, QStringLiteral("frmAbout"));
     return 0;
 }

@@ -217,3 +217,56 @@ TEST(Notation, SwitchesAtTheBoundaries) {
 
 }  // namespace
 }  // namespace zelmora
+
+namespace zelmora {
+namespace {
+
+struct FixedCase {
+    double value;
+    int decimals;
+    const char* text;
+};
+
+class FixedTest : public testing::TestWithParam<FixedCase> {};
+
+TEST_P(FixedTest, RoundsTheFifteenDigitFormAtTheDecimals) {
+    const FixedCase& c = GetParam();
+    EXPECT_EQ(fixedDecimalText(c.value, c.decimals), c.text) << c.value << " at " << c.decimals;
+}
+
+// Pi as the options panel shows it, trailing zeros kept.
+INSTANTIATE_TEST_SUITE_P(PiTexts, FixedTest,
+                         testing::Values(FixedCase{3.14159265358979, 4, "3.1416"},
+                                         FixedCase{3.14159265358979, 5, "3.14159"},
+                                         FixedCase{3.14159265358979, 6, "3.141593"},
+                                         FixedCase{3.14159265358979, 7, "3.1415927"},
+                                         FixedCase{3.14159265358979, 8, "3.14159265"},
+                                         FixedCase{3.14159265358979, 9, "3.141592654"},
+                                         FixedCase{3.14159265358979, 10, "3.1415926536"},
+                                         FixedCase{3.14159265358979, 11, "3.14159265359"},
+                                         FixedCase{3.14159265358979, 12, "3.141592653590"},
+                                         FixedCase{3.14159265358979, 13, "3.1415926535898"},
+                                         FixedCase{3.14159265358979, 14, "3.14159265358979"}));
+
+// Halves go away from zero on the 15-digit decimal form, where printf("%.4f") and rounding
+// x * 10000 look at the binary value and often go the other way.
+INSTANTIATE_TEST_SUITE_P(
+    Halves, FixedTest,
+    testing::Values(FixedCase{1.00005, 4, "1.0001"}, FixedCase{-1.00005, 4, "-1.0001"},
+                    FixedCase{0.00005, 4, "0.0001"}, FixedCase{0.00004, 4, "0.0000"},
+                    FixedCase{-0.00004, 4, "0.0000"}, FixedCase{2.00015, 4, "2.0002"},
+                    FixedCase{1.23455, 4, "1.2346"}, FixedCase{0.5, 0, "1"}, FixedCase{2.5, 0, "3"},
+                    FixedCase{-2.5, 0, "-3"}, FixedCase{9.99995, 4, "10.0000"},
+                    FixedCase{0.99995, 4, "1.0000"}, FixedCase{3.605551275463989, 4, "3.6056"},
+                    FixedCase{1.0 / 3, 4, "0.3333"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Magnitudes, FixedTest,
+    testing::Values(FixedCase{0, 4, "0.0000"}, FixedCase{-0.0, 2, "0.00"},
+                    FixedCase{5, 4, "5.0000"}, FixedCase{1e20, 4, "100000000000000000000.0000"},
+                    FixedCase{123456789012345678.0, 1, "123456789012346000.0"},
+                    FixedCase{1e-20, 4, "0.0000"}, FixedCase{12.5, 1, "12.5"},
+                    FixedCase{std::numeric_limits<double>::infinity(), 4, "Desbordamiento"}));
+
+}  // namespace
+}  // namespace zelmora

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+
+namespace zelmora {
+
+class DesktopServices;
+class LinkLabel;
+class PictureButton;
+class Shape;
+
+// The main menu: it opens every tool in a window of its own, holds the Pi precision panel and
+// the About and manual links, and its closing ends the program.
+class frmMenuPrincipal final : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 553;
+    static constexpr int kHeight = 297;
+
+    explicit frmMenuPrincipal(QWidget* parent = nullptr);
+
+    // The overlay lit last, which the next BReset leaves lit: 1 to 3, or 0 for none.
+    short ShapeOn = 0;
+
+    std::array<QLabel*, 2> lblTitle;
+    std::array<PictureButton*, 3> cmdButton;
+    Shape* Shape1;  // overlays of the three pictures
+    Shape* Shape2;
+    Shape* Shape3;
+    QLabel* lblShow;
+    PictureButton* imgConf;
+    std::array<LinkLabel*, 4> lblLink;
+    QFrame* frmePi;
+    QLabel* Label1;
+    QLineEdit* txtFormat;
+    QFrame* Line1;
+    QLabel* Label2;
+    QLabel* lblPi;
+    QMenu* figMenu;
+    QAction* figPerimetro;
+    QAction* figArea;
+    QAction* figVolumen;
+    QAction* figCancel;
+
+    // The desktop behind the About and manual links; tests put a fake in its place.
+    void setDesktopServices(DesktopServices& services) { services_ = &services; }
+
+    void cmdButton_Click(int index);
+    void figArea_Click();
+    void figPerimetro_Click();
+    void figVolumen_Click();
+    void imgConf_Click();
+    void lblLink_Click(int index);
+    void txtFormat_Change();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildOptionsPanel();
+    void Form_Load();
+    void Form_MouseMove();
+    void cmdButton_MouseMove(int index);
+    void imgConf_MouseMove();
+    void lblLink_MouseMove(int index);
+    void BReset();
+    bool Form_Unload();
+    std::array<Shape*, 3> overlays() const { return {Shape1, Shape2, Shape3}; }
+
+    DesktopServices* services_;
+};
+
+}  // namespace zelmora

@@ -1,0 +1,92 @@
+#include "shell/menucontrols.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace zelmora {
+
+MenuButton::MenuButton(QWidget* parent) : QAbstractButton(parent) {
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void MenuButton::setHeldBorder(bool shown) {
+    heldBorder_ = shown;
+    update();
+}
+
+void MenuButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+void MenuButton::focusInEvent(QFocusEvent* event) {
+    // The focus ring shows once the keyboard is used, as on most desktops.
+    const Qt::FocusReason reason = event->reason();
+    keyboardFocus_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                     reason == Qt::ShortcutFocusReason;
+    QAbstractButton::focusInEvent(event);
+}
+
+void MenuButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintFace(painter);
+    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (heldBorder_) {
+        QPen pen(Qt::black);
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(box);
+    }
+    if (hasFocus() && keyboardFocus_) {
+        // The keyboard focus: a dotted ring that shows on light and dark faces alike.
+        QPen pen(QColor(0, 120, 215), 1, Qt::DotLine);
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(box.adjusted(1, 1, -1, -1));
+    }
+}
+
+PictureButton::PictureButton(Drawing drawing, QWidget* parent)
+    : MenuButton(parent), drawing_(drawing) {}
+
+void PictureButton::paintFace(QPainter& painter) {
+    drawing_(painter, QRectF(rect()));
+}
+
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : MenuButton(parent) {
+    setText(text);
+}
+
+void LinkLabel::setBackgroundColour(const QColor& colour) {
+    background_ = colour;
+    update();
+}
+
+void LinkLabel::setOpaque(bool opaque) {
+    opaque_ = opaque;
+    update();
+}
+
+void LinkLabel::setTextColour(const QColor& colour) {
+    textColour_ = colour;
+    update();
+}
+
+void LinkLabel::paintFace(QPainter& painter) {
+    if (opaque_) {
+        painter.fillRect(rect(), background_);
+    }
+    painter.setPen(textColour_);
+    painter.setFont(font());
+    painter.drawText(rect(), Qt::AlignCenter, text());
+}
+
+}  // namespace zelmora
