@@ -10,6 +10,8 @@
 
 #include "calculators/calculatorwindows.h"
 #include "common/windowstyle.h"
+#include "converter/converterbox.h"
+#include "converter/frmconvert.h"
 
 namespace {
 
@@ -65,5 +67,21 @@ int main(int argc, char* argv[]) {
     auto* volume = new zelmora::frmVolumen;
     computeWith(volume, 2, "2", "3", "4");
     save(volume, directory, QStringLiteral("frmVolumen"));
+
+    save(new zelmora::frmConvert, directory, QStringLiteral("frmConvert"));
+    auto* converter = new zelmora::frmConvert;
+    converter->txtCajaA->setText(QStringLiteral("5"));
+    converter->txtCajaA_GotFocus();
+    converter->txtCajaA_KeyPress();
+    converter->Option3->click();
+    save(converter, directory, QStringLiteral("frmConvert-volumen"));
+    // The longest results: fifteen digits written out in full, or with a three-digit exponent.
+    auto* longResults = new zelmora::frmConvert;
+    longResults->Option1->click();
+    longResults->txtCajaA->writeText(QStringLiteral("-123456789012345"));
+    longResults->txtCajaA_GotFocus();
+    longResults->cmdIzqA_Click();
+    longResults->txtCajaB->writeText(QStringLiteral("-1.23456789012345E-100"));
+    save(longResults, directory, QStringLiteral("frmConvert-longest"));
     return 0;
 }
