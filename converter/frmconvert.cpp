@@ -23,8 +23,7 @@ T* named(T* widget, const QString& name) {
     return widget;
 }
 
-QRadioButton* familyOption(QWidget* parent, const QString& name, const QString& caption,
-                           int left) {
+QRadioButton* familyOption(QWidget* parent, const QString& name, const QString& caption, int left) {
     auto* option = named(new QRadioButton(caption, parent), name);
     option->setGeometry(left, 8, 113, 33);
     option->setFont(calibri(15.75));
@@ -227,8 +226,8 @@ void frmConvert::readBoxes() {
 void frmConvert::showTexts() {
     // A box is written only when its text changes, so that the box being typed in keeps its
     // cursor and its undo history.
-    for (auto [box, text] : {std::pair{txtCajaA, &texts_.txtCajaA},
-                             std::pair{txtCajaB, &texts_.txtCajaB}}) {
+    for (auto [box, text] :
+         {std::pair{txtCajaA, &texts_.txtCajaA}, std::pair{txtCajaB, &texts_.txtCajaB}}) {
         const QString shown = toQString(*text);
         if (box->text() != shown) {
             box->writeText(shown);

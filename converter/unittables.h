@@ -14,9 +14,9 @@ struct UnitRow {
 };
 
 // Family numbers as the option buttons give them.
-inline constexpr int kAreaFamily = 1;      // "Área", base unit the square metre
-inline constexpr int kLengthFamily = 2;    // "Longitud", base unit the metre
-inline constexpr int kVolumeFamily = 3;    // "Volumen", base unit the litre
+inline constexpr int kAreaFamily = 1;    // "Área", base unit the square metre
+inline constexpr int kLengthFamily = 2;  // "Longitud", base unit the metre
+inline constexpr int kVolumeFamily = 3;  // "Volumen", base unit the litre
 
 // The family's table; empty for a number that names no family.
 std::span<const UnitRow> unitTable(int modo);

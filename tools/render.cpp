@@ -75,13 +75,18 @@ int main(int argc, char* argv[]) {
     converter->txtCajaA_KeyPress();
     converter->Option3->click();
     save(converter, directory, QStringLiteral("frmConvert-volumen"));
-    // The longest results: fifteen digits written out in full, or with a three-digit exponent.
+    // A long result: fifteen digits of square kilometres in square millimetres.
     auto* longResults = new zelmora::frmConvert;
     longResults->Option1->click();
-    longResults->txtCajaA->writeText(QStringLiteral("-123456789012345"));
     longResults->txtCajaA_GotFocus();
     longResults->cmdIzqA_Click();
-    longResults->txtCajaB->writeText(QStringLiteral("-1.23456789012345E-100"));
+    longResults->cmdIzqA_Click();
+    for (int i = 0; i < 3; ++i) {
+        longResults->cmdIzqB_Click();
+    }
+    longResults->txtCajaA->setText(QStringLiteral("-12345678901234"));
+    longResults->txtCajaA_GotFocus();
+    longResults->txtCajaA_KeyPress();
     save(longResults, directory, QStringLiteral("frmConvert-longest"));
     return 0;
 }

@@ -116,15 +116,15 @@ TEST_P(WorkedValues, GiveTheKnownBaseAndResultFromEitherBox) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Design, WorkedValues,
-    testing::Values(Worked{2, 2, 4, "5", "0.05", "0.05"}, Worked{2, 4, 2, "0.3", "0.3", "30"},
-                    Worked{2, 2, 7, "7", "0.07", "7E-05"},
-                    Worked{1, 7, 1, "1", "1000000", "1000000000000"},
-                    Worked{1, 1, 7, "1", "1E-06", "1E-12"},
-                    Worked{1, 7, 1, "1000000000", "1E+15", "1E+21"},
-                    Worked{3, 5, 2, "2.5", "2.5", "2500"},
-                    Worked{3, 8, 1, "1", "1000", "1000000000"}));
+INSTANTIATE_TEST_SUITE_P(Design, WorkedValues,
+                         testing::Values(Worked{2, 2, 4, "5", "0.05", "0.05"},
+                                         Worked{2, 4, 2, "0.3", "0.3", "30"},
+                                         Worked{2, 2, 7, "7", "0.07", "7E-05"},
+                                         Worked{1, 7, 1, "1", "1000000", "1000000000000"},
+                                         Worked{1, 1, 7, "1", "1E-06", "1E-12"},
+                                         Worked{1, 7, 1, "1000000000", "1E+15", "1E+21"},
+                                         Worked{3, 5, 2, "2.5", "2.5", "2500"},
+                                         Worked{3, 8, 1, "1", "1000", "1000000000"}));
 
 struct Edge {
     const char* name;
@@ -166,27 +166,27 @@ INSTANTIATE_TEST_SUITE_P(
                     Edge{"within one unit", 2, 4, 4, "007.50", "7.5"},
                     Edge{"micro litres", 3, 8, 1, "2.5", "2500000000"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    BadText, EdgeCases,
-    testing::Values(Edge{"empty", 2, 2, 4, "", "0"}, Edge{"letters", 2, 2, 4, "abc", "0"},
-                    Edge{"lone comma", 2, 2, 4, ",", "0"}, Edge{"lone minus", 2, 2, 4, "-", "0"},
-                    Edge{"blank and zero", 2, 2, 4, " 0", "0"},
-                    Edge{"trailing letters", 2, 4, 2, "12abc", "1200"},
-                    Edge{"decimal comma", 2, 4, 2, "1,5", "100"},
-                    Edge{"exponent without digits", 2, 4, 2, "1e", "100"},
-                    Edge{"blanks inside", 2, 4, 2, "1 2.5", "1250"},
-                    Edge{"hexadecimal", 2, 4, 2, "&H10", "1600"},
-                    Edge{"hexadecimal minus one", 2, 4, 2, "&HFFFF", "-100"},
-                    Edge{"non-ASCII letters", 1, 4, 2, "5 m²", "50000"},
-                    Edge{"eñe", 1, 4, 2, "ñ5", "0"}));
+INSTANTIATE_TEST_SUITE_P(BadText, EdgeCases,
+                         testing::Values(Edge{"empty", 2, 2, 4, "", "0"},
+                                         Edge{"letters", 2, 2, 4, "abc", "0"},
+                                         Edge{"lone comma", 2, 2, 4, ",", "0"},
+                                         Edge{"lone minus", 2, 2, 4, "-", "0"},
+                                         Edge{"blank and zero", 2, 2, 4, " 0", "0"},
+                                         Edge{"trailing letters", 2, 4, 2, "12abc", "1200"},
+                                         Edge{"decimal comma", 2, 4, 2, "1,5", "100"},
+                                         Edge{"exponent without digits", 2, 4, 2, "1e", "100"},
+                                         Edge{"blanks inside", 2, 4, 2, "1 2.5", "1250"},
+                                         Edge{"hexadecimal", 2, 4, 2, "&H10", "1600"},
+                                         Edge{"hexadecimal minus one", 2, 4, 2, "&HFFFF", "-100"},
+                                         Edge{"non-ASCII letters", 1, 4, 2, "5 m²", "50000"},
+                                         Edge{"eñe", 1, 4, 2, "ñ5", "0"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    Negative, EdgeCases,
-    testing::Values(Edge{"centimetres to metres", 2, 2, 4, "-5", "-0.05"},
-                    Edge{"square kilometres to square millimetres", 1, 7, 1, "-2",
-                         "-2000000000000"},
-                    Edge{"tiny", 3, 1, 8, "-1E-20", "-1E-29"},
-                    Edge{"negative zero", 2, 4, 2, "-0", "0"}));
+INSTANTIATE_TEST_SUITE_P(Negative, EdgeCases,
+                         testing::Values(Edge{"centimetres to metres", 2, 2, 4, "-5", "-0.05"},
+                                         Edge{"square kilometres to square millimetres", 1, 7, 1,
+                                              "-2", "-2000000000000"},
+                                         Edge{"tiny", 3, 1, 8, "-1E-20", "-1E-29"},
+                                         Edge{"negative zero", 2, 4, 2, "-0", "0"}));
 
 struct Overflow {
     const char* name;
@@ -261,9 +261,10 @@ TEST(AllUnits, ConvertIntoEveryOtherAndBack) {
                     Converter c;
                     c.convert(modo, from, to, q.typed);
                     const int shift = kExponents[modo][from - 1] - kExponents[modo][to - 1];
-                    EXPECT_EQ(leadingNumber(c.texts.txtCajaB), decimal(q.mantissa, q.exponent + shift))
-                        << "family " << modo << " unit " << from << " to " << to << ": "
-                        << q.typed << " gave " << c.texts.txtCajaB;
+                    EXPECT_EQ(leadingNumber(c.texts.txtCajaB),
+                              decimal(q.mantissa, q.exponent + shift))
+                        << "family " << modo << " unit " << from << " to " << to << ": " << q.typed
+                        << " gave " << c.texts.txtCajaB;
                     // Back from box B, whose unit is still `to`, into box A.
                     c.state.Caja = 2;
                     GoConvert(c.state, c.texts);

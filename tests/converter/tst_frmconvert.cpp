@@ -19,14 +19,16 @@ using zelmora::frmConvert;
 namespace {
 
 // The full names of the units, in the order of their family's table.
-const QStringList kArea = {
-    QStringLiteral("Milímetros cuadrados"), QStringLiteral("Centímetros cuadrados"),
-    QStringLiteral("Decímetros cuadrados"), QStringLiteral("Metros cuadrados"),
-    QStringLiteral("Áreas"),                QStringLiteral("Hectáreas"),
-    QStringLiteral("Kilómetros cuadrados")};
-const QStringList kLength = {QStringLiteral("Milímetros"),  QStringLiteral("Centímetros"),
-                             QStringLiteral("Decímetros"),  QStringLiteral("Metros"),
-                             QStringLiteral("Decametros"),  QStringLiteral("Hectómetros"),
+const QStringList kArea = {QStringLiteral("Milímetros cuadrados"),
+                           QStringLiteral("Centímetros cuadrados"),
+                           QStringLiteral("Decímetros cuadrados"),
+                           QStringLiteral("Metros cuadrados"),
+                           QStringLiteral("Áreas"),
+                           QStringLiteral("Hectáreas"),
+                           QStringLiteral("Kilómetros cuadrados")};
+const QStringList kLength = {QStringLiteral("Milímetros"), QStringLiteral("Centímetros"),
+                             QStringLiteral("Decímetros"), QStringLiteral("Metros"),
+                             QStringLiteral("Decametros"), QStringLiteral("Hectómetros"),
                              QStringLiteral("Kilómetros")};
 const QStringList kVolume = {QStringLiteral("Microlitros"), QStringLiteral("Mililitros"),
                              QStringLiteral("Centilitros"), QStringLiteral("Decilitros"),
@@ -209,14 +211,22 @@ class FrmConvertTest : public QObject {
         QTest::addColumn<bool>("fromA");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("result");
-        QTest::newRow("A centimetres") << true << "5" << "0.05";
-        QTest::newRow("A letters") << true << "abc" << "0";
-        QTest::newRow("A trailing letters") << true << "12abc" << "0.12";
-        QTest::newRow("A negative") << true << "-5" << "-0.05";
-        QTest::newRow("A keypad") << true << "300" << "3";
-        QTest::newRow("B metres") << false << "0.3" << "30";
-        QTest::newRow("B decimal comma") << false << "1,5" << "100";
-        QTest::newRow("B empty") << false << "" << "0";
+        QTest::newRow("A centimetres") << true << "5"
+                                       << "0.05";
+        QTest::newRow("A letters") << true << "abc"
+                                   << "0";
+        QTest::newRow("A trailing letters") << true << "12abc"
+                                            << "0.12";
+        QTest::newRow("A negative") << true << "-5"
+                                    << "-0.05";
+        QTest::newRow("A keypad") << true << "300"
+                                  << "3";
+        QTest::newRow("B metres") << false << "0.3"
+                                  << "30";
+        QTest::newRow("B decimal comma") << false << "1,5"
+                                         << "100";
+        QTest::newRow("B empty") << false << ""
+                                 << "0";
     }
     void enterConvertsIntoTheOtherBox() {
         QFETCH(bool, fromA);
@@ -246,8 +256,7 @@ class FrmConvertTest : public QObject {
     void nonAsciiLettersStayInTheBox() {
         type(w->txtCajaA, "5");
         for (const QString& letter : {QStringLiteral("ñ"), QStringLiteral("²")}) {
-            QTest::sendKeyEvent(QTest::Click, w->txtCajaA, Qt::Key_unknown, letter,
-                                Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, w->txtCajaA, Qt::Key_unknown, letter, Qt::NoModifier);
         }
         QCOMPARE(w->txtCajaA->text(), QStringLiteral("5ñ²"));
         QTest::keyClick(w->txtCajaA, Qt::Key_Return);
@@ -283,8 +292,7 @@ class FrmConvertTest : public QObject {
         for (int family = 1; family <= 3; ++family) {
             for (bool boxA : {true, false}) {
                 for (bool next : {true, false}) {
-                    QTest::addRow("family %d box %s %s", family, boxA ? "A" : "B",
-                                  next ? ">" : "<")
+                    QTest::addRow("family %d box %s %s", family, boxA ? "A" : "B", next ? ">" : "<")
                         << family << boxA << next;
                 }
             }
@@ -330,13 +338,18 @@ class FrmConvertTest : public QObject {
         QTest::addColumn<int>("presses");  // of ">" of box A from its remembered unit
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("converted");  // box B, for 1 in box A
-        QTest::newRow("Longitud to Kilómetros") << 2 << 5 << "Kilómetros" << "1000";
-        QTest::newRow("Longitud wraps to Milímetros") << 2 << 6 << "Milímetros" << "0.001";
+        QTest::newRow("Longitud to Kilómetros") << 2 << 5 << "Kilómetros"
+                                                << "1000";
+        QTest::newRow("Longitud wraps to Milímetros") << 2 << 6 << "Milímetros"
+                                                      << "0.001";
         QTest::newRow("Área to Kilómetros cuadrados") << 1 << 5 << "Kilómetros cuadrados"
                                                       << "1000000";
-        QTest::newRow("Área wraps") << 1 << 6 << "Milímetros cuadrados" << "1E-06";
-        QTest::newRow("Volumen to Metros cúbicos") << 3 << 6 << "Metros cúbicos" << "1000";
-        QTest::newRow("Volumen wraps to Microlitros") << 3 << 7 << "Microlitros" << "1E-06";
+        QTest::newRow("Área wraps") << 1 << 6 << "Milímetros cuadrados"
+                                    << "1E-06";
+        QTest::newRow("Volumen to Metros cúbicos") << 3 << 6 << "Metros cúbicos"
+                                                   << "1000";
+        QTest::newRow("Volumen wraps to Microlitros") << 3 << 7 << "Microlitros"
+                                                      << "1E-06";
     }
     void arrowsAtTheEndsOfTheDesign() {
         QFETCH(int, family);
@@ -442,10 +455,14 @@ class FrmConvertTest : public QObject {
                                            << "123456789012345";
         QTest::newRow("into the middle") << "12345" << 2 << "abcdefghijklmnop"
                                          << "12abcdefghij345";
-        QTest::newRow("at the end") << "1.5" << 3 << "E+2000000000000000" << "1.5E+2000000000";
-        QTest::newRow("into a full box") << "123456789012345" << 15 << "6" << "123456789012345";
-        QTest::newRow("what fits") << "1" << 1 << "00000" << "100000";
-        QTest::newRow("non-ASCII") << "" << 0 << "ñññññññññññññññññññ" << "ñññññññññññññññ";
+        QTest::newRow("at the end") << "1.5" << 3 << "E+2000000000000000"
+                                    << "1.5E+2000000000";
+        QTest::newRow("into a full box") << "123456789012345" << 15 << "6"
+                                         << "123456789012345";
+        QTest::newRow("what fits") << "1" << 1 << "00000"
+                                   << "100000";
+        QTest::newRow("non-ASCII") << "" << 0 << "ñññññññññññññññññññ"
+                                   << "ñññññññññññññññ";
     }
     void pastingIsLimitedToFifteenCharacters() {
         QFETCH(QString, before);
@@ -497,10 +514,14 @@ class FrmConvertTest : public QObject {
     void theLongestResultsAreShownWhole_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("centimetres");  // the text in box B, in metres, into box A
-        QTest::newRow("21 characters") << "-1.23456789012345E+15" << "-1.23456789012345E+17";
-        QTest::newRow("22 characters") << "-1.23456789012345E-100" << "-1.23456789012345E-98";
-        QTest::newRow("overflow") << "Desbordamiento" << "Desbordamiento";
-        QTest::newRow("fifteen digits") << "123456789012345" << "1.23456789012345E+16";
+        QTest::newRow("21 characters") << "-1.23456789012345E+15"
+                                       << "-1.23456789012345E+17";
+        QTest::newRow("22 characters") << "-1.23456789012345E-100"
+                                       << "-1.23456789012345E-98";
+        QTest::newRow("overflow") << "Desbordamiento"
+                                  << "Desbordamiento";
+        QTest::newRow("fifteen digits") << "123456789012345"
+                                        << "1.23456789012345E+16";
     }
     void theLongestResultsAreShownWhole() {
         QFETCH(QString, text);
@@ -519,10 +540,14 @@ class FrmConvertTest : public QObject {
     void overflowShowsTheWord_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("base");
-        QTest::newRow("1E308 square kilometres") << "1E308" << "Desbordamiento";
-        QTest::newRow("second step") << "1E300" << "1E+306";
-        QTest::newRow("1E400 typed") << "1E400" << "Desbordamiento";
-        QTest::newRow("-1E400 typed") << "-1E400" << "Desbordamiento";
+        QTest::newRow("1E308 square kilometres") << "1E308"
+                                                 << "Desbordamiento";
+        QTest::newRow("second step") << "1E300"
+                                     << "1E+306";
+        QTest::newRow("1E400 typed") << "1E400"
+                                     << "Desbordamiento";
+        QTest::newRow("-1E400 typed") << "-1E400"
+                                      << "Desbordamiento";
     }
     void overflowShowsTheWord() {
         QFETCH(QString, typed);
