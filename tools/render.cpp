@@ -15,6 +15,8 @@
 #include "shell/frmabout.h"
 #include "shell/frmmenuprincipal.h"
 #include "shell/menucontrols.h"
+#include "converter/converterbox.h"
+#include "converter/frmconvert.h"
 
 namespace {
 
@@ -84,5 +86,26 @@ int main(int argc, char* argv[]) {
     QCoreApplication::sendEvent(panel->lblLink[0], &move);
     save(panel, directory, QStringLiteral("frmMenuPrincipal-options"));
     save(new zelmora::frmAbout, directory, QStringLiteral("frmAbout"));
+
+    save(new zelmora::frmConvert, directory, QStringLiteral("frmConvert"));
+    auto* converter = new zelmora::frmConvert;
+    converter->txtCajaA->setText(QStringLiteral("5"));
+    converter->txtCajaA_GotFocus();
+    converter->txtCajaA_KeyPress();
+    converter->Option3->click();
+    save(converter, directory, QStringLiteral("frmConvert-volumen"));
+    // A long result: fifteen digits of square kilometres in square millimetres.
+    auto* longResults = new zelmora::frmConvert;
+    longResults->Option1->click();
+    longResults->txtCajaA_GotFocus();
+    longResults->cmdIzqA_Click();
+    longResults->cmdIzqA_Click();
+    for (int i = 0; i < 3; ++i) {
+        longResults->cmdIzqB_Click();
+    }
+    longResults->txtCajaA->setText(QStringLiteral("-12345678901234"));
+    longResults->txtCajaA_GotFocus();
+    longResults->txtCajaA_KeyPress();
+    save(longResults, directory, QStringLiteral("frmConvert-longest"));
     return 0;
 }
