@@ -128,6 +128,9 @@ void FigureCalculatorForm::buildControls() {
         // Typed text is only text: it is never added to the list nor completed to an item.
         Combo4->setInsertPolicy(QComboBox::NoInsert);
         Combo4->setCompleter(nullptr);
+        // An editable box chooses the item whose text was typed when the typing ends; here a
+        // typed text stays text until an item is chosen from the list.
+        disconnect(Combo4->lineEdit(), &QLineEdit::editingFinished, Combo4, nullptr);
     }
     Combo4->setCurrentIndex(-1);
     Combo4->setAccessibleName(QStringLiteral("Unidad del resultado"));

@@ -12,7 +12,7 @@ namespace zelmora {
 namespace {
 
 class SystemDesktopServices final : public DesktopServices {
-public:
+  public:
     void showAbout(QWidget* owner) override {
         frmAbout about(owner);
         about.exec();

@@ -12,7 +12,7 @@ inline const QString kManualAddress = QStringLiteral("https://quimbel.example/ze
 // What the menu's links need from the desktop. The menu asks through this interface so that
 // tests can put fakes in its place.
 class DesktopServices {
-public:
+  public:
     virtual ~DesktopServices() = default;
 
     // A modal About box with the program's name, the maker's name, the product's name and the

@@ -12,13 +12,13 @@ namespace zelmora {
 namespace {
 
 class AppIcon final : public QWidget {
-public:
+  public:
     explicit AppIcon(QWidget* parent) : QWidget(parent) {
         setFixedSize(64, 64);
         setAccessibleName(QStringLiteral("Icono de Zelmora"));
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         drawAppIcon(painter, QRectF(rect()));

@@ -10,7 +10,7 @@ namespace zelmora {
 // The program's About box: its name, the maker's name, the product's name and its icon.
 class frmAbout final : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit frmAbout(QWidget* parent = nullptr);
 
     QLabel* lblName;

@@ -17,6 +17,7 @@
 #include "common/numbertext.h"
 #include "common/shape.h"
 #include "common/windowstyle.h"
+#include "converter/frmconvert.h"
 #include "shell/desktopservices.h"
 #include "shell/menucontrols.h"
 #include "shell/menupictures.h"
@@ -73,8 +74,8 @@ void frmMenuPrincipal::buildControls() {
                                     QStringLiteral("Teorema de Pitágoras"),
                                     QStringLiteral("Convertidor de unidades")};
     for (int i = 0; i < 3; ++i) {
-        cmdButton[i] = named(new PictureButton(pictures[i], this),
-                             QStringLiteral("cmdButton(%1)").arg(i));
+        cmdButton[i] =
+            named(new PictureButton(pictures[i], this), QStringLiteral("cmdButton(%1)").arg(i));
         cmdButton[i]->setGeometry(32 + i * 168, 56, 153, 161);
         cmdButton[i]->setAccessibleName(pictureNames[i]);
     }
@@ -168,8 +169,8 @@ void frmMenuPrincipal::buildOptionsPanel() {
     const QString signNames[] = {QStringLiteral("Menos decimales"),
                                  QStringLiteral("Más decimales")};
     for (int i = 2; i < 4; ++i) {
-        lblLink[i] = named(new LinkLabel(signs[i - 2], frmePi),
-                           QStringLiteral("lblLink(%1)").arg(i));
+        lblLink[i] =
+            named(new LinkLabel(signs[i - 2], frmePi), QStringLiteral("lblLink(%1)").arg(i));
         lblLink[i]->setGeometry(i == 2 ? 264 : 304, 4, 17, 25);
         lblLink[i]->setTextColour(QColor(224, 224, 224));
         lblLink[i]->setBackgroundColour(QColor(64, 64, 64));
@@ -230,6 +231,9 @@ void frmMenuPrincipal::cmdButton_Click(int index) {
             figMenu->exec(at);
             break;
         }
+        case 2:
+            openTool<frmConvert>();
+            break;
         default:
             break;
     }

@@ -20,7 +20,7 @@ class Shape;
 // the About and manual links, and its closing ends the program.
 class frmMenuPrincipal final : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kWidth = 553;
     static constexpr int kHeight = 297;
 
@@ -60,12 +60,12 @@ public:
     void lblLink_Click(int index);
     void txtFormat_Change();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildControls();
     void buildOptionsPanel();
     void Form_Load();

@@ -11,20 +11,20 @@ namespace zelmora {
 
 class MenuButton : public QAbstractButton {
     Q_OBJECT
-public:
+  public:
     explicit MenuButton(QWidget* parent = nullptr);
 
     // The thin single-line border shown while a mouse button is held on the control.
     void setHeldBorder(bool shown);
     bool heldBorder() const { return heldBorder_; }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     virtual void paintFace(QPainter& painter) = 0;
 
-private:
+  private:
     bool heldBorder_ = false;
     bool keyboardFocus_ = false;
 };
@@ -32,21 +32,21 @@ private:
 // A picture stretched to the control's box.
 class PictureButton : public MenuButton {
     Q_OBJECT
-public:
+  public:
     using Drawing = void (*)(QPainter&, const QRectF&);
     PictureButton(Drawing drawing, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void paintFace(QPainter& painter) override;
 
-private:
+  private:
     Drawing drawing_;
 };
 
 // A one-character link: centred text on a background that is opaque or transparent.
 class LinkLabel : public MenuButton {
     Q_OBJECT
-public:
+  public:
     LinkLabel(const QString& text, QWidget* parent = nullptr);
 
     void setBackgroundColour(const QColor& colour);
@@ -55,10 +55,10 @@ public:
     QColor backgroundColour() const { return background_; }
     void setTextColour(const QColor& colour);
 
-protected:
+  protected:
     void paintFace(QPainter& painter) override;
 
-private:
+  private:
     QColor background_{Qt::black};
     QColor textColour_{Qt::white};
     bool opaque_ = false;

@@ -16,7 +16,7 @@ constexpr double kCanvasWidth = 150;
 constexpr double kCanvasHeight = 160;
 
 class Canvas {
-public:
+  public:
     Canvas(QPainter& painter, const QRectF& box, double width = kCanvasWidth,
            double height = kCanvasHeight)
         : painter_(painter) {
@@ -29,7 +29,7 @@ public:
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-private:
+  private:
     QPainter& painter_;
 };
 
@@ -152,8 +152,8 @@ void drawBeardedHeadPicture(QPainter& painter, const QRectF& box) {
     painter.drawPath(beard);
     painter.drawLine(QPointF(68, 115), QPointF(82, 115));
     painter.setPen(ink(QColor(35, 30, 25), 1.6));
-    const QPointF curls[] = {{58, 124}, {75, 128}, {92, 124}, {66, 138}, {84, 138}, {52, 100},
-                             {98, 100}};
+    const QPointF curls[] = {{58, 124}, {75, 128}, {92, 124}, {66, 138},
+                             {84, 138}, {52, 100}, {98, 100}};
     for (const QPointF& curl : curls) {
         painter.drawArc(QRectF(curl.x() - 6, curl.y() - 5, 12, 10), 30 * 16, 250 * 16);
     }

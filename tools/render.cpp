@@ -12,11 +12,11 @@
 #include "calculators/calculatorwindows.h"
 #include "common/shape.h"
 #include "common/windowstyle.h"
+#include "converter/converterbox.h"
+#include "converter/frmconvert.h"
 #include "shell/frmabout.h"
 #include "shell/frmmenuprincipal.h"
 #include "shell/menucontrols.h"
-#include "converter/converterbox.h"
-#include "converter/frmconvert.h"
 
 namespace {
 
