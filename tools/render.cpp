@@ -10,6 +10,7 @@
 
 #include "calculators/calculatorwindows.h"
 #include "common/windowstyle.h"
+#include "solver/frmpitagoras.h"
 
 namespace {
 
@@ -65,5 +66,16 @@ int main(int argc, char* argv[]) {
     auto* volume = new zelmora::frmVolumen;
     computeWith(volume, 2, "2", "3", "4");
     save(volume, directory, QStringLiteral("frmVolumen"));
+
+    save(new zelmora::frmPitagoras, directory, QStringLiteral("frmPitagoras"));
+    auto* solver = new zelmora::frmPitagoras;
+    for (const auto& [index, text] : {std::pair{1, "3"}, std::pair{2, "4"}, std::pair{3, "1"},
+                                      std::pair{4, "3"}, std::pair{5, "-123.5"}}) {
+        solver->txtZ[index]->setText(QString::fromLatin1(text));
+    }
+    solver->txtZ[0]->setText(QStringLiteral("0"));
+    solver->cmdShow1_Click();
+    solver->cmdShow2_Click();
+    save(solver, directory, QStringLiteral("frmPitagoras-resuelto"));
     return 0;
 }
