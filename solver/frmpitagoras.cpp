@@ -99,9 +99,10 @@ void frmPitagoras::buildControls() {
                    QRect(8, 80, 105, kBoxHeight), Qt::AlignRight, 12);
 
     const std::array<QRect, kBoxCount> places = {
-        QRect(120, 16, 89, 25), QRect(120, 48, 89, 25), QRect(120, 80, 89, 25),
-        QRect(240, 16, 81, 25), QRect(240, 56, 81, 25), QRect(352, 16, 81, 25),
-        QRect(352, 56, 81, 25)};
+        QRect(120, 16, 89, kBoxHeight), QRect(120, 48, 89, kBoxHeight),
+        QRect(120, 80, 89, kBoxHeight), QRect(240, 16, 81, kBoxHeight),
+        QRect(240, 56, 81, kBoxHeight), QRect(352, 16, 81, kBoxHeight),
+        QRect(352, 56, 81, kBoxHeight)};
     const std::array<QString, kBoxCount> names = {
         QStringLiteral("Hipotenusa"),
         QStringLiteral("Cateto A"),
@@ -137,8 +138,8 @@ void frmPitagoras::buildControls() {
                    Qt::AlignHCenter, 14.25);
     Line2 = line(this, QStringLiteral("Line2"), QFrame::HLine, QRect(352, 48, 81, 1));
 
-    Check1 = named(new QCheckBox(QStringLiteral("Sólo 4 decimales"), this),
-                   QStringLiteral("Check1"));
+    Check1 =
+        named(new QCheckBox(QStringLiteral("Sólo 4 decimales"), this), QStringLiteral("Check1"));
     Check1->setGeometry(240, 88, 121, 17);
     Check1->setFont(calibri(9.75));
     Check1->setChecked(true);

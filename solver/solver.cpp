@@ -88,8 +88,8 @@ SolverOutcome solveProportion(const ProportionTexts& boxes, bool fourDecimals) {
     struct Terms {
         std::size_t first, second, divisor;
     };
-    static constexpr std::array<Terms, 4> kCross = {
-        Terms{1, 2, 3}, Terms{0, 3, 2}, Terms{0, 3, 1}, Terms{1, 2, 0}};
+    static constexpr std::array<Terms, 4> kCross = {Terms{1, 2, 3}, Terms{0, 3, 2}, Terms{0, 3, 1},
+                                                    Terms{1, 2, 0}};
     const Terms& terms = kCross[missing];
     const double first = p[terms.first];
     const double second = p[terms.second];
