@@ -17,6 +17,7 @@
 #include "shell/frmabout.h"
 #include "shell/frmmenuprincipal.h"
 #include "shell/menucontrols.h"
+#include "solver/frmpitagoras.h"
 
 namespace {
 
@@ -107,5 +108,16 @@ int main(int argc, char* argv[]) {
     longResults->txtCajaA_GotFocus();
     longResults->txtCajaA_KeyPress();
     save(longResults, directory, QStringLiteral("frmConvert-longest"));
+
+    save(new zelmora::frmPitagoras, directory, QStringLiteral("frmPitagoras"));
+    auto* solver = new zelmora::frmPitagoras;
+    for (const auto& [index, text] : {std::pair{1, "3"}, std::pair{2, "4"}, std::pair{3, "1"},
+                                      std::pair{4, "3"}, std::pair{5, "-123.5"}}) {
+        solver->txtZ[index]->setText(QString::fromLatin1(text));
+    }
+    solver->txtZ[0]->setText(QStringLiteral("0"));
+    solver->cmdShow1_Click();
+    solver->cmdShow2_Click();
+    save(solver, directory, QStringLiteral("frmPitagoras-resuelto"));
     return 0;
 }

@@ -1,0 +1,277 @@
+#include "solver/frmpitagoras.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <string>
+
+#include "common/messages.h"
+#include "common/windowstyle.h"
+
+namespace zelmora {
+namespace {
+
+const QString kMarker = QStringLiteral("0");
+const QColor kBoxColour(255, 255, 192);
+const QColor kButtonColour(192, 192, 192);
+const QColor kWindowColour(250, 250, 250);
+// The triangle's labels are as tall as the boxes beside them, so that their captions stand on
+// the same line as the numbers.
+constexpr int kBoxHeight = 25;
+
+template <typename T>
+T* named(T* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+QLabel* label(QWidget* parent, const QString& name, const QString& caption, const QRect& place,
+              Qt::Alignment alignment, qreal points) {
+    auto* label = named(new QLabel(caption, parent), name);
+    label->setGeometry(place);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setFont(calibri(points));
+    return label;
+}
+
+QFrame* line(QWidget* parent, const QString& name, QFrame::Shape shape, const QRect& place) {
+    auto* line = named(new QFrame(parent), name);
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Plain);
+    line->setLineWidth(1);
+    line->setGeometry(place);
+    return line;
+}
+
+QPushButton* solveButton(QWidget* parent, const QString& name, const QRect& place,
+                         const QString& description) {
+    auto* button = named(new QPushButton(QStringLiteral("Resolver"), parent), name);
+    button->setGeometry(place);
+    button->setFont(calibri(12));
+    setButtonColour(button, kButtonColour);
+    // Enter has no effect anywhere in the window, on a focused button neither.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    button->setAccessibleDescription(description);
+    return button;
+}
+
+// The texts of `count` boxes from `first` on, and views of them for the core.
+template <std::size_t N>
+struct BoxTexts {
+    std::array<std::string, N> texts;
+    std::array<std::string_view, N> views;
+
+    BoxTexts(const std::array<QLineEdit*, frmPitagoras::kBoxCount>& boxes, std::size_t first) {
+        for (std::size_t i = 0; i < N; ++i) {
+            texts[i] = boxes[first + i]->text().toStdString();
+            views[i] = texts[i];
+        }
+    }
+    BoxTexts(const BoxTexts&) = delete;
+    BoxTexts& operator=(const BoxTexts&) = delete;
+};
+
+}  // namespace
+
+frmPitagoras::frmPitagoras(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmPitagoras"));
+    makeToolWindow(this, QStringLiteral("TEOREMA DE PITÁGORAS"), kWidth, kHeight);
+    // Only the close button: the window has neither a minimize nor a maximize button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    centerOnScreen(this);
+    buildControls();
+    Form_Load();
+}
+
+void frmPitagoras::buildControls() {
+    Label1 = label(this, QStringLiteral("Label1"), QStringLiteral("HIPOTENUSA ="),
+                   QRect(8, 16, 105, kBoxHeight), Qt::AlignRight, 12);
+    Label2 = label(this, QStringLiteral("Label2"), QStringLiteral("CATETO A      ="),
+                   QRect(8, 48, 105, kBoxHeight), Qt::AlignRight, 12);
+    Label3 = label(this, QStringLiteral("Label3"), QStringLiteral("CATETO B      ="),
+                   QRect(8, 80, 105, kBoxHeight), Qt::AlignRight, 12);
+
+    const std::array<QRect, kBoxCount> places = {
+        QRect(120, 16, 89, kBoxHeight), QRect(120, 48, 89, kBoxHeight),
+        QRect(120, 80, 89, kBoxHeight), QRect(240, 16, 81, kBoxHeight),
+        QRect(240, 56, 81, kBoxHeight), QRect(352, 16, 81, kBoxHeight),
+        QRect(352, 56, 81, kBoxHeight)};
+    const std::array<QString, kBoxCount> names = {
+        QStringLiteral("Hipotenusa"),
+        QStringLiteral("Cateto A"),
+        QStringLiteral("Cateto B"),
+        QStringLiteral("Numerador de la primera razón"),
+        QStringLiteral("Denominador de la primera razón"),
+        QStringLiteral("Numerador de la segunda razón"),
+        QStringLiteral("Denominador de la segunda razón")};
+    for (int i = 0; i < kBoxCount; ++i) {
+        auto* box = named(new QLineEdit(kMarker, this), QStringLiteral("txtZ(%1)").arg(i));
+        box->setGeometry(places[static_cast<std::size_t>(i)]);
+        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        box->setFont(calibri(12));
+        box->setAccessibleName(names[static_cast<std::size_t>(i)]);
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, kBoxColour);
+        box->setPalette(palette);
+        // A flat box: one thin line around it instead of the style's sunken frame.
+        box->setStyleSheet(
+            QStringLiteral("QLineEdit { background-color: %1; border: 1px solid black;"
+                           " padding: 0px 2px; }"
+                           "QLineEdit:focus { border: 1px solid palette(highlight); }")
+                .arg(kBoxColour.name()));
+        box->installEventFilter(this);
+        txtZ[static_cast<std::size_t>(i)] = box;
+    }
+
+    cmdShow1 = solveButton(this, QStringLiteral("cmdShow1"), QRect(16, 120, 193, 33),
+                           QStringLiteral("Calcula el lado que falta del triángulo"));
+    Line1 = line(this, QStringLiteral("Line1"), QFrame::VLine, QRect(224, 8, 1, 153));
+    Line3 = line(this, QStringLiteral("Line3"), QFrame::HLine, QRect(240, 48, 81, 1));
+    Label4 = label(this, QStringLiteral("Label4"), QStringLiteral("="), QRect(320, 36, 33, 25),
+                   Qt::AlignHCenter, 14.25);
+    Line2 = line(this, QStringLiteral("Line2"), QFrame::HLine, QRect(352, 48, 81, 1));
+
+    Check1 =
+        named(new QCheckBox(QStringLiteral("Sólo 4 decimales"), this), QStringLiteral("Check1"));
+    Check1->setGeometry(240, 88, 121, 17);
+    Check1->setFont(calibri(9.75));
+    Check1->setChecked(true);
+
+    cmdShow2 = solveButton(this, QStringLiteral("cmdShow2"), QRect(240, 120, 193, 33),
+                           QStringLiteral("Calcula el término que falta de la proporción"));
+
+    tmrMoon = named(new QTimer(this), QStringLiteral("tmrMoon"));
+    tmrMoon->setInterval(100);
+
+    connect(cmdShow1, &QPushButton::clicked, this, &frmPitagoras::cmdShow1_Click);
+    connect(cmdShow2, &QPushButton::clicked, this, &frmPitagoras::cmdShow2_Click);
+    connect(tmrMoon, &QTimer::timeout, this, &frmPitagoras::tmrMoon_Timer);
+
+    QWidget* previous = txtZ[0];
+    for (QWidget* next : {static_cast<QWidget*>(txtZ[1]), static_cast<QWidget*>(txtZ[2]),
+                          static_cast<QWidget*>(cmdShow1), static_cast<QWidget*>(txtZ[3]),
+                          static_cast<QWidget*>(txtZ[4]), static_cast<QWidget*>(txtZ[5]),
+                          static_cast<QWidget*>(txtZ[6]), static_cast<QWidget*>(cmdShow2),
+                          static_cast<QWidget*>(Check1)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    // The hypotenuse box, first in the tab order, is emptied for typing when the window's
+    // activation gives it the focus.
+    txtZ[0]->setFocus();
+    tmrMoon->start();
+}
+
+void frmPitagoras::Form_Load() {
+    setBackground(this, kWindowColour);
+    // A button fills its background from the button colour unless told otherwise.
+    Check1->setBackgroundRole(QPalette::Window);
+    setBackground(Check1, kWindowColour);
+}
+
+void frmPitagoras::cmdShow1_Click() {
+    const BoxTexts<3> boxes(txtZ, 0);
+    showOutcome(solveTriangle(boxes.views, Check1->isChecked()));
+}
+
+void frmPitagoras::cmdShow2_Click() {
+    const BoxTexts<4> boxes(txtZ, 3);
+    showOutcome(solveProportion(boxes.views, Check1->isChecked()));
+}
+
+void frmPitagoras::Limpiar1() {
+    for (std::size_t i = 0; i < 3; ++i) {
+        txtZ[i]->setText(kMarker);
+    }
+}
+
+void frmPitagoras::Limpiar2() {
+    for (std::size_t i = 3; i < txtZ.size(); ++i) {
+        txtZ[i]->setText(kMarker);
+    }
+}
+
+void frmPitagoras::showOutcome(const SolverOutcome& outcome) {
+    switch (outcome.kind) {
+        case SolverOutcome::Kind::Nothing:
+            return;
+        case SolverOutcome::Kind::Message:
+            showError(this, toQString(outcome.message));
+            return;
+        case SolverOutcome::Kind::Result: {
+            const int index = outcome.box;
+            QLineEdit* box = txtZ[static_cast<std::size_t>(index)];
+            box->setText(toQString(outcome.text));
+            box->setFocus(Qt::OtherFocusReason);
+            // A box that held the focus already gets no focus event; a result "0" must still
+            // show empty while the box has the focus.
+            if (box->hasFocus()) {
+                txtZ_GotFocus(index);
+            }
+            return;
+        }
+    }
+}
+
+void frmPitagoras::txtZ_GotFocus(int index) {
+    QLineEdit* box = txtZ[static_cast<std::size_t>(index)];
+    if (box->text() == kMarker) {
+        box->clear();
+    }
+}
+
+void frmPitagoras::txtZ_LostFocus(int index) {
+    QLineEdit* box = txtZ[static_cast<std::size_t>(index)];
+    if (box->text().isEmpty()) {
+        box->setText(kMarker);
+    }
+}
+
+void frmPitagoras::txtZ_DblClick(int index) {
+    txtZ[static_cast<std::size_t>(index)]->clear();
+}
+
+void frmPitagoras::tmrMoon_Timer() {
+    const BoxTexts<kBoxCount> boxes(txtZ, 0);
+    const std::span<const std::string_view> views(boxes.views);
+    cmdShow1->setEnabled(anyTermReadsZero(views.first(3)));
+    cmdShow2->setEnabled(anyTermReadsZero(views.subspan(3)));
+}
+
+bool frmPitagoras::eventFilter(QObject* watched, QEvent* event) {
+    int index = 0;
+    while (index < kBoxCount && txtZ[static_cast<std::size_t>(index)] != watched) {
+        ++index;
+    }
+    if (index == kBoxCount) {
+        return QWidget::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+        case QEvent::FocusIn:
+            // A context menu takes the focus for a moment; the box is still being edited.
+            if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+                txtZ_GotFocus(index);
+            }
+            break;
+        case QEvent::FocusOut:
+            if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+                txtZ_LostFocus(index);
+            }
+            break;
+        case QEvent::MouseButtonDblClick:
+            txtZ_DblClick(index);
+            break;
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace zelmora

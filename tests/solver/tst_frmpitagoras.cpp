@@ -1,0 +1,548 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+#include <algorithm>
+
+#include "common/windowstyle.h"
+#include "solver/frmpitagoras.h"
+#include "tests/support/modal.h"
+
+using zelmora::frmPitagoras;
+using zelmora::testing::answerNextMessageBox;
+
+// Drives a real solver window the way a user does: focus, typing, Tab, Enter, double clicks,
+// the two "Resolver" buttons and the check box; the button timer runs as it does for a user.
+class FrmPitagorasTest : public QObject {
+    Q_OBJECT
+  private:
+    QPointer<frmPitagoras> w;
+
+    QLineEdit* box(int index) const { return w->txtZ[static_cast<std::size_t>(index)]; }
+
+    QStringList texts() const {
+        QStringList all;
+        for (QLineEdit* b : w->txtZ) {
+            all << b->text();
+        }
+        return all;
+    }
+
+    void setTexts(const QStringList& values) {
+        for (int i = 0; i < values.size(); ++i) {
+            box(i)->setText(values[i]);
+        }
+    }
+
+    void focus(QWidget* widget) {
+        widget->setFocus(Qt::MouseFocusReason);
+        QTRY_VERIFY(widget->hasFocus());
+    }
+
+    // Waits for the next tick of the window's button timer to have been handled.
+    void waitForTick() {
+        QSignalSpy ticks(w->tmrMoon, &QTimer::timeout);
+        QVERIFY(ticks.wait(2000));
+    }
+
+    static QString accessibleName(QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    }
+
+  private slots:
+    void initTestCase() { zelmora::setUpApplication(*qApp); }
+
+    void init() {
+        w = new frmPitagoras;
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+    }
+
+    void cleanup() {
+        zelmora::testing::stopAnswering();
+        delete w;
+    }
+
+    void freshWindow() {
+        QCOMPARE(w->objectName(), QStringLiteral("frmPitagoras"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("TEOREMA DE PITÁGORAS"));
+        QCOMPARE(w->size(), QSize(449, 169));
+        QCOMPARE(w->minimumSize(), w->maximumSize());
+        QVERIFY(w->testAttribute(Qt::WA_DeleteOnClose));
+        QVERIFY(w->isWindow());
+        QVERIFY(w->parent() == nullptr);
+        const Qt::WindowFlags flags = w->windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+
+        QVERIFY(box(0)->hasFocus());
+        QCOMPARE(box(0)->text(), QString());
+        for (int i = 1; i < frmPitagoras::kBoxCount; ++i) {
+            QCOMPARE(box(i)->text(), QStringLiteral("0"));
+        }
+        QVERIFY(w->Check1->isChecked());
+        QCOMPARE(w->Check1->text(), QStringLiteral("Sólo 4 decimales"));
+        QCOMPARE(w->cmdShow1->text(), QStringLiteral("Resolver"));
+        QCOMPARE(w->cmdShow2->text(), QStringLiteral("Resolver"));
+        QCOMPARE(w->Label1->text(), QStringLiteral("HIPOTENUSA ="));
+        QCOMPARE(w->Label2->text(), QStringLiteral("CATETO A      ="));
+        QCOMPARE(w->Label3->text(), QStringLiteral("CATETO B      ="));
+        QCOMPARE(w->Label4->text(), QStringLiteral("="));
+        QCOMPARE(w->tmrMoon->objectName(), QStringLiteral("tmrMoon"));
+        QCOMPARE(w->tmrMoon->interval(), 100);
+        QVERIFY(w->tmrMoon->isActive());
+        waitForTick();
+        QVERIFY(w->cmdShow1->isEnabled());
+        QVERIFY(w->cmdShow2->isEnabled());
+    }
+
+    void controlsAreNamedAndPlaced_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("place");
+        QTest::newRow("Label1") << "Label1" << QRect(8, 16, 105, 25);
+        QTest::newRow("Label2") << "Label2" << QRect(8, 48, 105, 25);
+        QTest::newRow("Label3") << "Label3" << QRect(8, 80, 105, 25);
+        QTest::newRow("txtZ(0)") << "txtZ(0)" << QRect(120, 16, 89, 25);
+        QTest::newRow("txtZ(1)") << "txtZ(1)" << QRect(120, 48, 89, 25);
+        QTest::newRow("txtZ(2)") << "txtZ(2)" << QRect(120, 80, 89, 25);
+        QTest::newRow("cmdShow1") << "cmdShow1" << QRect(16, 120, 193, 33);
+        QTest::newRow("Line1") << "Line1" << QRect(224, 8, 1, 153);
+        QTest::newRow("txtZ(3)") << "txtZ(3)" << QRect(240, 16, 81, 25);
+        QTest::newRow("txtZ(4)") << "txtZ(4)" << QRect(240, 56, 81, 25);
+        QTest::newRow("Line3") << "Line3" << QRect(240, 48, 81, 1);
+        QTest::newRow("Label4") << "Label4" << QRect(320, 36, 33, 25);
+        QTest::newRow("txtZ(5)") << "txtZ(5)" << QRect(352, 16, 81, 25);
+        QTest::newRow("txtZ(6)") << "txtZ(6)" << QRect(352, 56, 81, 25);
+        QTest::newRow("Line2") << "Line2" << QRect(352, 48, 81, 1);
+        QTest::newRow("Check1") << "Check1" << QRect(240, 88, 121, 17);
+        QTest::newRow("cmdShow2") << "cmdShow2" << QRect(240, 120, 193, 33);
+    }
+    void controlsAreNamedAndPlaced() {
+        QFETCH(QString, name);
+        QFETCH(QRect, place);
+        auto* control = w->findChild<QWidget*>(name);
+        QVERIFY2(control != nullptr, qPrintable(name));
+        QCOMPARE(control->geometry(), place);
+        QVERIFY(control->isVisible());
+    }
+
+    void fontsAreCalibri_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<qreal>("points");
+        QTest::newRow("Label1") << "Label1" << 12.0;
+        QTest::newRow("txtZ(0)") << "txtZ(0)" << 12.0;
+        QTest::newRow("txtZ(6)") << "txtZ(6)" << 12.0;
+        QTest::newRow("cmdShow1") << "cmdShow1" << 12.0;
+        QTest::newRow("cmdShow2") << "cmdShow2" << 12.0;
+        QTest::newRow("Label4") << "Label4" << 14.25;
+        QTest::newRow("Check1") << "Check1" << 9.75;
+    }
+    void fontsAreCalibri() {
+        QFETCH(QString, name);
+        QFETCH(qreal, points);
+        auto* control = w->findChild<QWidget*>(name);
+        QVERIFY(control != nullptr);
+        QCOMPARE(control->font().family(), QStringLiteral("Calibri"));
+        QCOMPARE(control->font().pointSizeF(), points);
+        QVERIFY(!control->font().bold());
+        // Carlito is what the set-up installs in Calibri's place.
+        QCOMPARE(QFontInfo(control->font()).family(), QStringLiteral("Carlito"));
+    }
+
+    void coloursAndLook() {
+        QCOMPARE(w->palette().color(QPalette::Window), QColor(250, 250, 250));
+        QCOMPARE(w->Check1->palette().color(QPalette::Window), QColor(250, 250, 250));
+        QVERIFY(w->Check1->autoFillBackground());
+        const QImage window = w->grab().toImage();
+        QCOMPARE(window.pixelColor(2, 2), QColor(250, 250, 250));
+        for (QLineEdit* b : w->txtZ) {
+            const QImage face = b->grab().toImage();
+            // Inside: the box colour; the edge: one thin line, black unless the box is focused.
+            const QColor edge = b->hasFocus() ? b->palette().color(QPalette::Highlight) : Qt::black;
+            QCOMPARE(face.pixelColor(4, face.height() - 4), QColor(255, 255, 192));
+            QCOMPARE(face.pixelColor(face.width() / 2, face.height() - 1), edge);
+            QCOMPARE(face.pixelColor(0, face.height() / 2), edge);
+            QCOMPARE(face.pixelColor(face.width() / 2, face.height() - 2), QColor(255, 255, 192));
+        }
+        // The check box is painted in the window's colour around its text.
+        const QImage check = w->Check1->grab().toImage();
+        QCOMPARE(check.pixelColor(check.width() - 2, 1), QColor(250, 250, 250));
+        for (QPushButton* button : {w->cmdShow1, w->cmdShow2}) {
+            const QImage face = button->grab().toImage();
+            QCOMPARE(face.pixelColor(8, face.height() / 2), QColor(192, 192, 192));
+        }
+        // The lines are drawn: dark on the light background.
+        QVERIFY(window.pixelColor(224, 80).lightness() < 100);
+        QVERIFY(window.pixelColor(280, 48).lightness() < 100);
+        QVERIFY(window.pixelColor(390, 48).lightness() < 100);
+        QVERIFY(window.pixelColor(280, 47).lightness() > 200);
+    }
+
+    void boxesNamedForScreenReaders() {
+        const QStringList names = {"Hipotenusa",
+                                   "Cateto A",
+                                   "Cateto B",
+                                   "Numerador de la primera razón",
+                                   "Denominador de la primera razón",
+                                   "Numerador de la segunda razón",
+                                   "Denominador de la segunda razón"};
+        for (int i = 0; i < frmPitagoras::kBoxCount; ++i) {
+            QCOMPARE(box(i)->objectName(), QStringLiteral("txtZ(%1)").arg(i));
+            QCOMPARE(accessibleName(box(i)), names[i]);
+        }
+        QVERIFY(!w->cmdShow1->accessibleDescription().isEmpty());
+        QVERIFY(w->cmdShow1->accessibleDescription() != w->cmdShow2->accessibleDescription());
+    }
+
+    void tabOrder() {
+        const QList<QWidget*> expected = {box(0), box(1), box(2),      w->cmdShow1, box(3), box(4),
+                                          box(5), box(6), w->cmdShow2, w->Check1,   box(0)};
+        QCOMPARE(QApplication::focusWidget(), expected[0]);
+        for (int i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), expected[i]);
+        }
+        // Every box that was passed through shows "0" again; the focused one is empty.
+        QCOMPARE(texts(), QStringList({"", "0", "0", "0", "0", "0", "0"}));
+    }
+
+    void solvingMovesTheFocusAndTheNextTickDisables() {
+        QTest::keyClick(box(0), Qt::Key_Tab);
+        QTest::keyClicks(box(1), "3");
+        QTest::keyClick(box(1), Qt::Key_Tab);
+        QTest::keyClicks(box(2), "4");
+        QCOMPARE(box(0)->text(), QStringLiteral("0"));
+        QTest::mouseClick(w->cmdShow1, Qt::LeftButton);
+        QCOMPARE(box(0)->text(), QStringLiteral("5"));
+        QVERIFY(box(0)->hasFocus());
+        QCOMPARE(texts(), QStringList({"5", "3", "4", "0", "0", "0", "0"}));
+        waitForTick();
+        QVERIFY(!w->cmdShow1->isEnabled());
+        QVERIFY(w->cmdShow2->isEnabled());
+
+        // Double-clicking a box empties it; the button is enabled again at the next tick.
+        QTest::mouseDClick(box(0), Qt::LeftButton);
+        QCOMPARE(box(0)->text(), QString());
+        waitForTick();
+        QVERIFY(w->cmdShow1->isEnabled());
+        QTest::keyClick(box(0), Qt::Key_Tab);
+        QCOMPARE(box(0)->text(), QStringLiteral("0"));
+    }
+
+    void theProportionFromTheKeyboard() {
+        focus(box(3));
+        for (const char* term : {"2", "3", "4"}) {
+            QTest::keyClicks(QApplication::focusWidget(), term);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QVERIFY(box(6)->hasFocus());
+        QCOMPARE(box(6)->text(), QString());
+        QTest::keyClick(box(6), Qt::Key_Tab);
+        QVERIFY(w->cmdShow2->hasFocus());
+        QCOMPARE(box(6)->text(), QStringLiteral("0"));
+        QTest::keyClick(w->cmdShow2, Qt::Key_Space);
+        QCOMPARE(box(6)->text(), QStringLiteral("6"));
+        QVERIFY(box(6)->hasFocus());
+        waitForTick();
+        QVERIFY(!w->cmdShow2->isEnabled());
+        QVERIFY(w->cmdShow1->isEnabled());
+    }
+
+    void results_data() {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("resultBox");
+        QTest::addColumn<QString>("result");
+        const QStringList zeros = {"0", "0", "0", "0"};
+        QTest::newRow("leg A") << (QStringList{"5", "0", "4"} + zeros) << true << 1 << 1 << "3";
+        QTest::newRow("leg B") << (QStringList{"5", "3", "0"} + zeros) << true << 1 << 2 << "4";
+        QTest::newRow("root 2 cleared")
+            << (QStringList{"0", "1", "1"} + zeros) << false << 1 << 0 << "1.4142135623731";
+        QTest::newRow("box 3") << QStringList{"0", "0", "0", "0", "3", "4", "6"} << true << 2 << 3
+                               << "2";
+        QTest::newRow("box 4") << QStringList{"0", "0", "0", "2", "0", "4", "6"} << true << 2 << 4
+                               << "3";
+        QTest::newRow("box 5") << QStringList{"0", "0", "0", "2", "3", "0", "6"} << true << 2 << 5
+                               << "4";
+    }
+    void results() {
+        QFETCH(QStringList, before);
+        QFETCH(bool, ticked);
+        QFETCH(int, button);
+        QFETCH(int, resultBox);
+        QFETCH(QString, result);
+        focus(w->Check1);
+        setTexts(before);
+        w->Check1->setChecked(ticked);
+        QTest::mouseClick(button == 1 ? w->cmdShow1 : w->cmdShow2, Qt::LeftButton);
+        QStringList after = before;
+        after[resultBox] = result;
+        QCOMPARE(texts(), after);
+        QVERIFY(box(resultBox)->hasFocus());
+    }
+
+    void aResultOfZeroShowsEmptyWhileFocused() {
+        focus(w->cmdShow1);
+        setTexts({"2", "0", "2"});
+        QTest::mouseClick(w->cmdShow1, Qt::LeftButton);
+        QVERIFY(box(1)->hasFocus());
+        QCOMPARE(box(1)->text(), QString());
+        QTest::keyClick(box(1), Qt::Key_Tab);
+        QCOMPARE(box(1)->text(), QStringLiteral("0"));
+        // The empty box became the marker again; the leg is 0 once more.
+        QTest::mouseClick(w->cmdShow1, Qt::LeftButton);
+        QVERIFY(box(1)->hasFocus());
+        QCOMPARE(box(1)->text(), QString());
+    }
+
+    void lettersKeepTheButtonEnabled() {
+        focus(w->Check1);
+        setTexts({"5", "3", "4", "2", "3", "4", "6"});
+        waitForTick();
+        QVERIFY(!w->cmdShow1->isEnabled());
+        QVERIFY(!w->cmdShow2->isEnabled());
+        box(1)->setText(QStringLiteral("abc"));
+        box(5)->setText(QStringLiteral("0.0"));
+        waitForTick();
+        QVERIFY(w->cmdShow1->isEnabled());
+        QVERIFY(w->cmdShow2->isEnabled());
+    }
+
+    void theCheckBoxAppliesFromTheNextClick() {
+        focus(w->cmdShow1);
+        setTexts({"0", "1", "1"});
+        QTest::mouseClick(w->cmdShow1, Qt::LeftButton);
+        QCOMPARE(box(0)->text(), QStringLiteral("1.4142"));
+        QTest::mouseClick(w->Check1, Qt::LeftButton);
+        QVERIFY(!w->Check1->isChecked());
+        QCOMPARE(box(0)->text(), QStringLiteral("1.4142"));
+        QTest::mouseDClick(box(0), Qt::LeftButton);
+        QTest::mouseClick(w->cmdShow1, Qt::LeftButton);
+        QCOMPARE(box(0)->text(), QStringLiteral("1.4142135623731"));
+    }
+
+    void messages_data() {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("message");
+        const QStringList zeros = {"0", "0", "0", "0"};
+        QTest::newRow("one value") << (QStringList{"0", "0", "4"} + zeros) << 1
+                                   << "Debe introducir al menos 2 datos numéricos.";
+        QTest::newRow("short hypotenuse") << (QStringList{"3", "0", "4"} + zeros) << 1
+                                          << "La hipotenusa debe ser mayor que los catetos.";
+        QTest::newRow("negative difference") << (QStringList{"3", "0", "-5"} + zeros) << 1
+                                             << "No existe un triángulo rectángulo con esos datos.";
+        QTest::newRow("typed beyond a double")
+            << (QStringList{"0", "1E400", "4"} + zeros) << 1
+            << "Los números son demasiado grandes para este cálculo.";
+        QTest::newRow("fresh proportion") << QStringList{"", "0", "0", "0", "0", "0", "0"} << 2
+                                          << "No se puede dividir entre cero.";
+        QTest::newRow("product overflows")
+            << QStringList{"0", "0", "0", "0", "1E200", "1E200", "1"} << 2
+            << "Los números son demasiado grandes para este cálculo.";
+    }
+    void messages() {
+        QFETCH(QStringList, before);
+        QFETCH(int, button);
+        QFETCH(QString, message);
+        QPushButton* clicked = button == 1 ? w->cmdShow1 : w->cmdShow2;
+        setTexts(before);
+        const auto seen = answerNextMessageBox();
+        QTest::mouseClick(clicked, Qt::LeftButton);
+        QVERIFY(seen->shown);
+        QCOMPARE(seen->text, message);
+        QCOMPARE(seen->title, QStringLiteral("Zelmora"));
+        QCOMPARE(seen->icon, QMessageBox::Critical);
+        QCOMPARE(seen->buttons.size(), 1);
+        // The box emptied by the click's focus change reads as the marker "0" again.
+        QStringList after = before;
+        if (after[0].isEmpty()) {
+            after[0] = QStringLiteral("0");
+        }
+        QCOMPARE(texts(), after);
+        // The focus stays on the button, which gets it back with the window.
+        QCOMPARE(w->focusWidget(), static_cast<QWidget*>(clicked));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QVERIFY(clicked->hasFocus());
+    }
+
+    void nothingHappensWhenNoBoxHoldsTheMarker_data() {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<int>("button");
+        QTest::newRow("zero point zero") << QStringList{"5", "0.0", "3", "0", "0", "0", "0"} << 1;
+        QTest::newRow("letters") << QStringList{"0", "0", "0", "abc", "3", "4", "6"} << 2;
+    }
+    void nothingHappensWhenNoBoxHoldsTheMarker() {
+        QFETCH(QStringList, before);
+        QFETCH(int, button);
+        QPushButton* clicked = button == 1 ? w->cmdShow1 : w->cmdShow2;
+        setTexts(before);
+        const auto seen = answerNextMessageBox();
+        QTest::mouseClick(clicked, Qt::LeftButton);
+        QCOMPARE(texts(), before);
+        QVERIFY(clicked->hasFocus());
+        QTest::qWait(50);  // time for a box that should not come
+        QVERIFY(!seen->shown);
+    }
+
+    void enterHasNoEffect_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"txtZ(0)", "txtZ(1)", "txtZ(2)", "cmdShow1", "txtZ(3)", "txtZ(6)",
+                                 "cmdShow2", "Check1"}) {
+            QTest::newRow(name) << name;
+        }
+    }
+    void enterHasNoEffect() {
+        QFETCH(QString, name);
+        // Both calculators are ready to compute: any click would write a result.
+        const QStringList before = {"0", "3", "4", "2", "3", "4", "0"};
+        setTexts(before);
+        auto* target = w->findChild<QWidget*>(name);
+        QVERIFY(target != nullptr);
+        focus(target);
+        QVERIFY(!w->cmdShow1->isDefault() && !w->cmdShow1->autoDefault());
+        QVERIFY(!w->cmdShow2->isDefault() && !w->cmdShow2->autoDefault());
+        const bool ticked = w->Check1->isChecked();
+        const QStringList shown = texts();
+        const auto seen = answerNextMessageBox();
+        QTest::keyClick(target, Qt::Key_Return);
+        QTest::keyClick(target, Qt::Key_Enter);
+        QCOMPARE(texts(), shown);
+        QCOMPARE(QApplication::focusWidget(), target);
+        QCOMPARE(w->Check1->isChecked(), ticked);
+        QVERIFY(!seen->shown);
+    }
+
+    void doubleClickEmptiesAnyBox_data() {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < frmPitagoras::kBoxCount; ++i) {
+            QTest::newRow(qPrintable(QStringLiteral("txtZ(%1)").arg(i))) << i;
+        }
+    }
+    void doubleClickEmptiesAnyBox() {
+        QFETCH(int, index);
+        box(index)->setText(QStringLiteral("12.5"));
+        QTest::mouseDClick(box(index), Qt::LeftButton);
+        QCOMPARE(box(index)->text(), QString());
+        QVERIFY(box(index)->hasFocus());
+        focus(w->Check1);
+        QCOMPARE(box(index)->text(), QStringLiteral("0"));
+    }
+
+    void focusEmptiesOnlyTheMarker_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("marker") << "0"
+                                << "";
+        QTest::newRow("zero point zero") << "0.0"
+                                         << "0.0";
+        QTest::newRow("blank zero") << " 0"
+                                    << " 0";
+        QTest::newRow("number") << "7"
+                                << "7";
+    }
+    void focusEmptiesOnlyTheMarker() {
+        QFETCH(QString, text);
+        QFETCH(QString, focused);
+        box(4)->setText(text);
+        focus(box(4));
+        QCOMPARE(box(4)->text(), focused);
+        focus(box(5));
+        QCOMPARE(box(4)->text(), text);
+    }
+
+    void contextMenuDoesNotLeaveTheBox() {
+        focus(box(1));
+        QCOMPARE(box(1)->text(), QString());
+        const QPoint inside(5, 5);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, inside, box(1)->mapToGlobal(inside));
+        QApplication::sendEvent(box(1), &event);
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QCOMPARE(box(1)->text(), QString());
+        QApplication::activePopupWidget()->close();
+        QTRY_VERIFY(box(1)->hasFocus());
+        QCOMPARE(box(1)->text(), QString());
+    }
+
+    void limpiarClearsOneCalculator() {
+        focus(w->Check1);
+        setTexts({"5", "3", "4", "2", "3", "4", "6"});
+        w->Limpiar1();
+        QCOMPARE(texts(), QStringList({"0", "0", "0", "2", "3", "4", "6"}));
+        setTexts({"5", "3", "4"});
+        w->Limpiar2();
+        QCOMPARE(texts(), QStringList({"5", "3", "4", "0", "0", "0", "0"}));
+    }
+
+    void twoWindowsAreIndependent() {
+        QPointer<frmPitagoras> other = new frmPitagoras;
+        other->show();
+        QVERIFY(QTest::qWaitForWindowActive(other));
+        other->Check1->setChecked(false);
+        other->txtZ[1]->setText(QStringLiteral("1"));
+        other->txtZ[2]->setText(QStringLiteral("1"));
+        QTest::mouseClick(other->cmdShow1, Qt::LeftButton);
+        QCOMPARE(other->txtZ[0]->text(), QStringLiteral("1.4142135623731"));
+        QVERIFY(w->Check1->isChecked());
+        QCOMPARE(box(1)->text(), QStringLiteral("0"));
+        // The first window is not active: its emptied box shows "0" until it is again.
+        QCOMPARE(box(0)->text(), QStringLiteral("0"));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QVERIFY(box(0)->hasFocus());
+        QCOMPARE(box(0)->text(), QString());
+        QCOMPARE(other->txtZ[0]->text(), QStringLiteral("1.4142135623731"));
+        // Each window's timer enables its own buttons.
+        other->txtZ[0]->setText(QStringLiteral("2"));
+        QSignalSpy otherTicks(other->tmrMoon, &QTimer::timeout);
+        QVERIFY(otherTicks.wait(2000));
+        QVERIFY(!other->cmdShow1->isEnabled());
+        QVERIFY(w->cmdShow1->isEnabled());
+        QVERIFY(other->close());
+        QTRY_VERIFY(other.isNull());
+        QVERIFY(!w.isNull());
+        QVERIFY(w->tmrMoon->isActive());
+    }
+
+    void closedWindowsFreeThemselves() {
+        const auto countWindows = [] {
+            const QWidgetList widgets = QApplication::allWidgets();
+            return std::count_if(widgets.begin(), widgets.end(), [](QWidget* widget) {
+                return qobject_cast<frmPitagoras*>(widget) != nullptr;
+            });
+        };
+        const auto before = countWindows();
+        const auto widgetsBefore = QApplication::allWidgets().size();
+        QList<QPointer<QTimer>> timers;
+        for (int i = 0; i < 200; ++i) {
+            auto* solver = new frmPitagoras;
+            solver->show();
+            solver->txtZ[1]->setText(QStringLiteral("3"));
+            solver->txtZ[2]->setText(QStringLiteral("4"));
+            solver->cmdShow1_Click();
+            QCOMPARE(solver->txtZ[0]->text(), QStringLiteral("5"));
+            timers << solver->tmrMoon;
+            QVERIFY(solver->close());
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(countWindows(), before);
+        QCOMPARE(QApplication::allWidgets().size(), widgetsBefore);
+        QVERIFY(std::all_of(timers.begin(), timers.end(),
+                            [](const QPointer<QTimer>& timer) { return timer.isNull(); }));
+    }
+};
+
+QTEST_MAIN(FrmPitagorasTest)
+#include "tst_frmpitagoras.moc"
