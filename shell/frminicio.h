@@ -22,7 +22,7 @@ struct TwipRect {
 // then it shows the main menu and frees itself.
 class frmInicio final : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kWidth = 521;   // 7815 twips
     static constexpr int kHeight = 297;  // 4455 twips
 
@@ -48,10 +48,10 @@ public:
     void Timer2_Timer();
     void Timer3_Timer();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void Form_Load();
     void place(Shape* shape, const TwipRect& twips);
 

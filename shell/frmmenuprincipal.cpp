@@ -21,6 +21,7 @@
 #include "shell/desktopservices.h"
 #include "shell/menucontrols.h"
 #include "shell/menupictures.h"
+#include "solver/frmpitagoras.h"
 
 namespace zelmora {
 namespace {
@@ -231,6 +232,9 @@ void frmMenuPrincipal::cmdButton_Click(int index) {
             figMenu->exec(at);
             break;
         }
+        case 1:
+            openTool<frmPitagoras>();
+            break;
         case 2:
             openTool<frmConvert>();
             break;

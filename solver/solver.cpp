@@ -124,67 +124,14 @@ std::string resultText(double value, bool fourDecimals) {
 }
 
 std::string fourDecimalPattern(double value) {
-    if (value == 0 || !std::isfinite(value)) {
+    if (!std::isfinite(value)) {
         return "0.0";
     }
-    // d.dddddddddddddde±X: the 15 significant digits and the decimal exponent X.
-    std::array<char, 32> buffer;
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                       std::chars_format::scientific, 14);
-    const std::string_view scientific(buffer.data(), written.ptr - buffer.data());
-    const bool negative = scientific.front() == '-';
-    const std::size_t e = scientific.find('e');
-    std::string digits;
-    for (std::size_t i = negative ? 1 : 0; i < e; ++i) {
-        if (scientific[i] != '.') {
-            digits.push_back(scientific[i]);
-        }
+    // "0.0###": four decimals at most and one at least.
+    std::string text = fixedDecimalText(value, 4);
+    while (text.back() == '0' && text[text.size() - 2] != '.') {
+        text.pop_back();
     }
-    int exponent = 0;
-    std::from_chars(scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1),
-                    scientific.data() + scientific.size(), exponent);
-
-    // The digit of the place 10^place, or '0' outside the 15 significant digits.
-    const auto digitAt = [&](int place) {
-        const int index = exponent - place;
-        return index >= 0 && index < static_cast<int>(digits.size())
-                   ? digits[static_cast<std::size_t>(index)]
-                   : '0';
-    };
-    // Every place from the highest (at least the units) down to the fourth decimal.
-    const int highest = exponent > 0 ? exponent : 0;
-    std::string places;
-    for (int place = highest; place >= -4; --place) {
-        places.push_back(digitAt(place));
-    }
-    // Rounding on the digits themselves: a fifth decimal of 5 or more carries into the fourth,
-    // whatever the sign, which is rounding halves away from zero.
-    if (digitAt(-5) >= '5') {
-        std::size_t i = places.size();
-        while (i > 0 && places[i - 1] == '9') {
-            places[--i] = '0';
-        }
-        if (i == 0) {
-            places.insert(places.begin(), '1');
-        } else {
-            ++places[i - 1];
-        }
-    }
-    std::string_view whole(places.data(), places.size() - 4);
-    std::string_view decimals(places.data() + whole.size(), 4);
-    while (whole.size() > 1 && whole.front() == '0') {
-        whole.remove_prefix(1);
-    }
-    while (decimals.size() > 1 && decimals.back() == '0') {
-        decimals.remove_suffix(1);
-    }
-    std::string text;
-    if (negative && (whole != "0" || decimals != "0")) {
-        text.push_back('-');
-    }
-    text.append(whole);
-    text.push_back('.');
-    text.append(decimals);
     return text;
 }
 

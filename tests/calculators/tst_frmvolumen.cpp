@@ -17,7 +17,7 @@ using zelmora::frmVolumen;
 // whose answer-unit box can be typed into and is written without choosing an item.
 class FrmPerimetroVolumenTest : public QObject {
     Q_OBJECT
-private:
+  private:
     frmVolumen* w = nullptr;
 
     void compute(zelmora::FigureCalculatorForm* form, const QString& a) {
@@ -44,7 +44,7 @@ private:
         zelmora::testing::typeText(w->Combo4->lineEdit(), text);
     }
 
-private slots:
+  private slots:
     void initTestCase() { zelmora::setUpApplication(*qApp); }
 
     void init() {
@@ -137,10 +137,14 @@ private slots:
     void typingConvertsNothingAndAddsNoItem_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("answer");
-        QTest::newRow("a word") << "litros" << "8";
-        QTest::newRow("trailing blank") << "mm³ " << "8";
-        QTest::newRow("another case") << "MM³" << "8";
-        QTest::newRow("an item's text") << "mm³" << "8000";
+        QTest::newRow("a word") << "litros"
+                                << "8";
+        QTest::newRow("trailing blank") << "mm³ "
+                                        << "8";
+        QTest::newRow("another case") << "MM³"
+                                      << "8";
+        QTest::newRow("an item's text") << "mm³"
+                                        << "8000";
     }
     void typingConvertsNothingAndAddsNoItem() {
         QFETCH(QString, typed);

@@ -14,6 +14,7 @@
 #include "converter/frmconvert.h"
 #include "shell/frmmenuprincipal.h"
 #include "shell/menucontrols.h"
+#include "solver/frmpitagoras.h"
 #include "tests/support/modal.h"
 
 using zelmora::frmMenuPrincipal;
@@ -25,7 +26,8 @@ template <typename Window>
 QList<Window*> openWindows() {
     QList<Window*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<Window*>(widget); window != nullptr && window->isVisible()) {
+        if (auto* window = qobject_cast<Window*>(widget);
+            window != nullptr && window->isVisible()) {
             windows << window;
         }
     }
@@ -61,7 +63,7 @@ void pickFromPopup(const QString& text) {
 
 class FrmMenuPrincipalTest : public QObject {
     Q_OBJECT
-private:
+  private:
     frmMenuPrincipal* menu = nullptr;
 
     bool lit(Shape* overlay) const { return overlay->fill() != Shape::Fill::Transparent; }
@@ -84,7 +86,7 @@ private:
         QCoreApplication::processEvents();
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         zelmora::setUpApplication(*qApp);
         QApplication::setQuitOnLastWindowClosed(false);
@@ -112,7 +114,8 @@ private slots:
         QCOMPARE(menu->size(), QSize(553, 297));
         QCOMPARE(menu->lblShow->text(), QStringLiteral("BIENVENIDO"));
         QCOMPARE(menu->lblTitle[0]->text(), QStringLiteral("BIENVENIDO A ZELMORA"));
-        QCOMPARE(menu->lblTitle[1]->text(), QStringLiteral("Seleccione una categoría para empezar:"));
+        QCOMPARE(menu->lblTitle[1]->text(),
+                 QStringLiteral("Seleccione una categoría para empezar:"));
         QCOMPARE(menu->ShapeOn, short(0));
         QCOMPARE(litOverlays(), QString());
         QVERIFY(menu->frmePi->isHidden());
@@ -147,9 +150,9 @@ private slots:
     }
 
     void titlesAndStatusStripRestoreTheWelcome() {
-        for (QWidget* control : {static_cast<QWidget*>(menu->lblTitle[0]),
-                                 static_cast<QWidget*>(menu->lblTitle[1]),
-                                 static_cast<QWidget*>(menu->lblShow)}) {
+        for (QWidget* control :
+             {static_cast<QWidget*>(menu->lblTitle[0]), static_cast<QWidget*>(menu->lblTitle[1]),
+              static_cast<QWidget*>(menu->lblShow)}) {
             pointAt(menu->cmdButton[1]);
             QCOMPARE(litOverlays(), QStringLiteral("Shape2"));
             pointAt(control, QPoint(control->width() / 2 + 60, control->height() / 2));
@@ -190,10 +193,9 @@ private slots:
     void optionsPanelIsQuietUnderThePointer() {
         menu->imgConf_Click();
         pointAt(menu->cmdButton[1]);
-        for (QWidget* quiet : {static_cast<QWidget*>(menu->frmePi),
-                               static_cast<QWidget*>(menu->Label1),
-                               static_cast<QWidget*>(menu->txtFormat),
-                               static_cast<QWidget*>(menu->lblPi)}) {
+        for (QWidget* quiet :
+             {static_cast<QWidget*>(menu->frmePi), static_cast<QWidget*>(menu->Label1),
+              static_cast<QWidget*>(menu->txtFormat), static_cast<QWidget*>(menu->lblPi)}) {
             pointAt(quiet, quiet == menu->frmePi ? QPoint(480, 20) : QPoint(-1, -1));
             QCOMPARE(menu->lblShow->text(), QStringLiteral("TEOREMA DE PITÁGORAS"));
             QCOMPARE(litOverlays(), QStringLiteral("Shape2"));
@@ -205,10 +207,9 @@ private slots:
     }
 
     void heldButtonDrawsAThinBorder() {
-        for (zelmora::MenuButton* control :
-             {static_cast<zelmora::MenuButton*>(menu->cmdButton[1]),
-              static_cast<zelmora::MenuButton*>(menu->imgConf),
-              static_cast<zelmora::MenuButton*>(menu->lblLink[1])}) {
+        for (zelmora::MenuButton* control : {static_cast<zelmora::MenuButton*>(menu->cmdButton[1]),
+                                             static_cast<zelmora::MenuButton*>(menu->imgConf),
+                                             static_cast<zelmora::MenuButton*>(menu->lblLink[1])}) {
             QTest::mousePress(control, Qt::RightButton);
             QVERIFY(control->heldBorder());
             QTest::mouseRelease(control, Qt::RightButton);
@@ -219,9 +220,12 @@ private slots:
     void popupOpensEachCalculator_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("Área") << "Área" << "CALCULANDO ÁREA";
-        QTest::newRow("Perímetro") << "Perímetro" << "CALCULANDO PERÍMETRO";
-        QTest::newRow("Volumen") << "Volumen" << "CALCULANDO VOLUMEN";
+        QTest::newRow("Área") << "Área"
+                              << "CALCULANDO ÁREA";
+        QTest::newRow("Perímetro") << "Perímetro"
+                                   << "CALCULANDO PERÍMETRO";
+        QTest::newRow("Volumen") << "Volumen"
+                                 << "CALCULANDO VOLUMEN";
     }
     void popupOpensEachCalculator() {
         QFETCH(QString, item);
@@ -244,6 +248,17 @@ private slots:
         menu->cmdButton_Click(0);
         QCOMPARE(openWindows<zelmora::FigureCalculatorForm>().size(), 0);
         QCOMPARE(QApplication::topLevelWidgets().size(), before);
+    }
+
+    void picturesOpenTheSolverAndTheConverter() {
+        QTest::mouseClick(menu->cmdButton[1], Qt::LeftButton);
+        QTest::mouseClick(menu->cmdButton[1], Qt::LeftButton);
+        QTest::mouseClick(menu->cmdButton[2], Qt::LeftButton);
+        const auto solvers = openWindows<zelmora::frmPitagoras>();
+        QCOMPARE(solvers.size(), 2);
+        QVERIFY(solvers[0] != solvers[1]);
+        QCOMPARE(openWindows<zelmora::frmConvert>().size(), 1);
+        QVERIFY(menu->isVisible());
     }
 
     void keyboardReachesThePictures() {
