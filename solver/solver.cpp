@@ -1,7 +1,6 @@
 #include "solver/solver.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 
 #include "common/numbertext.h"

@@ -6,8 +6,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <cstdio>
 #include <functional>
+#include <tuple>
 
 #include "calculators/calculatorwindows.h"
 #include "common/shape.h"
@@ -15,6 +17,7 @@
 #include "converter/converterbox.h"
 #include "converter/frmconvert.h"
 #include "shell/frmabout.h"
+#include "shell/frminicio.h"
 #include "shell/frmmenuprincipal.h"
 #include "shell/menucontrols.h"
 #include "solver/frmpitagoras.h"
@@ -87,6 +90,21 @@ int main(int argc, char* argv[]) {
     QCoreApplication::sendEvent(panel->lblLink[0], &move);
     save(panel, directory, QStringLiteral("frmMenuPrincipal-options"));
     save(new zelmora::frmAbout, directory, QStringLiteral("frmAbout"));
+    // The splash halfway through its animation and at its end, stepped without the clock.
+    for (const auto& [name, fades, bars] : {std::tuple{QStringLiteral("frmInicio-mid"), 10, 20},
+                                            std::tuple{QStringLiteral("frmInicio-end"), 26, 41}}) {
+        auto* splash = new zelmora::frmInicio;
+        splash->Timer1->stop();
+        splash->Timer2->stop();
+        for (int i = 0; i < fades; ++i) {
+            splash->Timer1_Timer();
+        }
+        for (int i = 0; i < bars; ++i) {
+            splash->Timer2_Timer();
+        }
+        splash->Timer3->stop();
+        save(splash, directory, name);
+    }
 
     save(new zelmora::frmConvert, directory, QStringLiteral("frmConvert"));
     auto* converter = new zelmora::frmConvert;
