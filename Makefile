@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test build setup configure screenshots bench format clean
+.PHONY: run test test-sanitizers build setup configure screenshots bench format clean
 
 setup:
 	@./scripts/setup.sh
@@ -27,6 +27,24 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The whole suite again, built with AddressSanitizer, UndefinedBehaviorSanitizer and
+# LeakSanitizer; a report of any of them fails the run.
+test-sanitizers: setup
+	@cmake -S . -B build-sanitize -G Ninja -Wno-dev -DZELMORA_SANITIZE=ON \
+		-DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@cmake --build build-sanitize -j $(JOBS)
+	@cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure -j $(JOBS)
+
+# Speed and memory figures (see the README's performance section).
+bench: build
+	@$(BUILD)/zelmora-bench-numbers --benchmark_min_time=0.5
+	@$(BUILD)/zelmora-bench-windows open 50
+	@$(BUILD)/zelmora-bench-windows idle 20 10
+	@./bench/startup.py $(BUILD)/zelmora 9
 
 # Renders every window to PNG files in screenshots/ (at 100% and 200%).
 screenshots: build

@@ -6,21 +6,53 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOptionComboBox>
 #include <QTranslator>
 #include <QWidget>
 #include <cmath>
 
 namespace zelmora {
+namespace {
+
+// Fusion keeps its drawings of combo boxes in the pixmap cache under a key that names the
+// palette's identity. Every widget holds its own copy of the program's palette, so every window
+// added drawings and keys of its own that outlived it; drawn with the program's palette itself,
+// as the colours are the same, all windows share them.
+class ProgramStyle final : public QProxyStyle {
+  public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+        if (control == CC_ComboBox && combo != nullptr &&
+            combo->palette == QApplication::palette()) {
+            QStyleOptionComboBox shared = *combo;
+            shared.palette = QApplication::palette();
+            shared.palette.setCurrentColorGroup(combo->palette.currentColorGroup());
+            QProxyStyle::drawComplexControl(control, &shared, painter, widget);
+            return;
+        }
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+    }
+};
+
+}  // namespace
 
 void setUpApplication(QApplication& app) {
     QApplication::setApplicationName(kAppTitle);
     QApplication::setOrganizationName(QStringLiteral("Quimbel"));
-    QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
+    QStyle* fusion = new ProgramStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setStyle(fusion);
-    QApplication::setPalette(fusion->standardPalette());
+    // Every window of the program paints its background in this near white.
+    QPalette light = fusion->standardPalette();
+    light.setColor(QPalette::Window, kWindowColour);
+    light.setColor(QPalette::Base, Qt::white);
+    QApplication::setPalette(light);
     QApplication::setFont(calibri(10));
 
     // The program speaks Spanish whatever the system's language; only texts are translated,
@@ -40,9 +72,18 @@ QFont calibri(qreal points, bool italic) {
 }
 
 void setBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
+    // A colour of the program's palette is taken by its role, so that the controls inside keep
+    // the program's palette and share the style's cached drawings (see ProgramStyle).
+    const QPalette program = QApplication::palette();
+    if (colour == program.color(QPalette::Window)) {
+        widget->setBackgroundRole(QPalette::Window);
+    } else if (colour == program.color(QPalette::Base)) {
+        widget->setBackgroundRole(QPalette::Base);
+    } else {
+        QPalette palette = widget->palette();
+        palette.setColor(widget->backgroundRole(), colour);
+        widget->setPalette(palette);
+    }
     widget->setAutoFillBackground(true);
 }
 

@@ -12,6 +12,9 @@ class QWidget;
 // What every window of the program shares in its look and its frame.
 namespace zelmora {
 
+// The background of every window.
+inline const QColor kWindowColour(250, 250, 250);
+
 // The title of every message box and the About box.
 inline const QString kAppTitle = QStringLiteral("Zelmora");
 
@@ -23,6 +26,8 @@ void setUpApplication(QApplication& app);
 QFont calibri(qreal points, bool italic = false);
 
 // Paints the widget's own background in the colour.
+// The widget's background role is where the colour goes (Window for most widgets, Button for
+// buttons).
 void setBackground(QWidget* widget, const QColor& colour);
 
 // A button face in the colour, with a text colour that stays legible on it.

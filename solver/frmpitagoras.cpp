@@ -19,7 +19,6 @@ namespace {
 const QString kMarker = QStringLiteral("0");
 const QColor kBoxColour(255, 255, 192);
 const QColor kButtonColour(192, 192, 192);
-const QColor kWindowColour(250, 250, 250);
 // The triangle's labels are as tall as the boxes beside them, so that their captions stand on
 // the same line as the numbers.
 constexpr int kBoxHeight = 25;
@@ -172,7 +171,6 @@ void frmPitagoras::buildControls() {
 void frmPitagoras::Form_Load() {
     setBackground(this, kWindowColour);
     // A button fills its background from the button colour unless told otherwise.
-    Check1->setBackgroundRole(QPalette::Window);
     setBackground(Check1, kWindowColour);
 }
 

@@ -128,8 +128,8 @@ class FrmConvertTest : public QObject {
         QCOMPARE(w->state().Modo, 2);
         QCOMPARE(w->txtCajaA->palette().color(QPalette::Base), QColor(224, 224, 224));
         QCOMPARE(w->txtCajaB->palette().color(QPalette::Base), QColor(224, 224, 224));
-        QCOMPARE(w->lblUnidad1->palette().color(QPalette::Window), kNotChosen);
-        QVERIFY(w->lblUnidad1->autoFillBackground());
+        QCOMPARE(face(w->lblUnidad1), kNotChosen);
+        QCOMPARE(face(w->lblUnidad2), kNotChosen);
         QCOMPARE(face(w->cmdIzqA), kNotChosen);
         QCOMPARE(face(w->cmdDerB), kNotChosen);
         QVERIFY(w->txtCajaA->alignment() & Qt::AlignRight);

@@ -18,7 +18,7 @@ namespace {
 
 // A desktop whose network, browser and About box the test decides.
 class FakeDesktop final : public zelmora::DesktopServices {
-public:
+  public:
     bool networkUp = false;
     bool browserWorks = true;
     int aboutBoxes = 0;
@@ -39,20 +39,20 @@ public:
 // Receives the addresses handed to the desktop's browser.
 class BrowserSpy : public QObject {
     Q_OBJECT
-public:
+  public:
     QList<QUrl> urls;
-public slots:
+  public slots:
     void open(const QUrl& url) { urls << url; }
 };
 
 // The "?" and "!" links of the menu, and the About box.
 class HelpLinksTest : public QObject {
     Q_OBJECT
-private:
+  private:
     frmMenuPrincipal* menu = nullptr;
     FakeDesktop desktop;
 
-private slots:
+  private slots:
     void initTestCase() {
         zelmora::setUpApplication(*qApp);
         QApplication::setQuitOnLastWindowClosed(false);
@@ -76,7 +76,8 @@ private slots:
         const auto seen = zelmora::testing::answerNextMessageBox(QMessageBox::Ok);
         QTest::mouseClick(menu->lblLink[1], Qt::LeftButton);
         QVERIFY(seen->shown);
-        QCOMPARE(seen->text, QStringLiteral("Se requiere una conexión a Internet, intente más tarde."));
+        QCOMPARE(seen->text,
+                 QStringLiteral("Se requiere una conexión a Internet, intente más tarde."));
         QCOMPARE(seen->icon, QMessageBox::Information);
         QCOMPARE(seen->title, QStringLiteral("Zelmora"));
         QCOMPARE(seen->buttons, QStringList{QStringLiteral("Aceptar")});

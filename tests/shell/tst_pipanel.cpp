@@ -18,7 +18,7 @@ using zelmora::frmMenuPrincipal;
 // calculators take pi.
 class PiPanelTest : public QObject {
     Q_OBJECT
-private:
+  private:
     frmMenuPrincipal* menu = nullptr;
     const QColor lightRed{255, 128, 128};
 
@@ -36,7 +36,7 @@ private:
         QTest::keyClicks(menu->txtFormat, text);
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         zelmora::setUpApplication(*qApp);
         QApplication::setQuitOnLastWindowClosed(false);
@@ -72,19 +72,32 @@ private slots:
     void everyDecimalCountShowsItsPiText_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("4") << "4" << "3.1416";
-        QTest::newRow("5") << "5" << "3.14159";
-        QTest::newRow("6") << "6" << "3.141593";
-        QTest::newRow("7") << "7" << "3.1415927";
-        QTest::newRow("8") << "8" << "3.14159265";
-        QTest::newRow("9") << "9" << "3.141592654";
-        QTest::newRow("10") << "10" << "3.1415926536";
-        QTest::newRow("11") << "11" << "3.14159265359";
-        QTest::newRow("12") << "12" << "3.141592653590";
-        QTest::newRow("13") << "13" << "3.1415926535898";
-        QTest::newRow("14") << "14" << "3.14159265358979";
-        QTest::newRow("1e1 reads as 10") << "1e1" << "3.1415926536";
-        QTest::newRow("leading blank") << " 6" << "3.141593";
+        QTest::newRow("4") << "4"
+                           << "3.1416";
+        QTest::newRow("5") << "5"
+                           << "3.14159";
+        QTest::newRow("6") << "6"
+                           << "3.141593";
+        QTest::newRow("7") << "7"
+                           << "3.1415927";
+        QTest::newRow("8") << "8"
+                           << "3.14159265";
+        QTest::newRow("9") << "9"
+                           << "3.141592654";
+        QTest::newRow("10") << "10"
+                            << "3.1415926536";
+        QTest::newRow("11") << "11"
+                            << "3.14159265359";
+        QTest::newRow("12") << "12"
+                            << "3.141592653590";
+        QTest::newRow("13") << "13"
+                            << "3.1415926535898";
+        QTest::newRow("14") << "14"
+                            << "3.14159265358979";
+        QTest::newRow("1e1 reads as 10") << "1e1"
+                                         << "3.1415926536";
+        QTest::newRow("leading blank") << " 6"
+                                       << "3.141593";
     }
     void everyDecimalCountShowsItsPiText() {
         QFETCH(QString, typed);
