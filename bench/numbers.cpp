@@ -57,7 +57,8 @@ void StdFromChars(benchmark::State& state) {
     for (auto _ : state) {
         for (const std::string& text : texts()) {
             double value;
-            benchmark::DoNotOptimize(std::from_chars(text.data(), text.data() + text.size(), value));
+            benchmark::DoNotOptimize(
+                std::from_chars(text.data(), text.data() + text.size(), value));
             benchmark::DoNotOptimize(value);
         }
     }

@@ -38,7 +38,7 @@ using zelmora::frmMenuPrincipal;
 
 struct Kind {
     const char* name;
-    std::function<void(frmMenuPrincipal&)> open;   // the menu's own action
+    std::function<void(frmMenuPrincipal&)> open;    // the menu's own action
     std::function<void(QWidget*)> computeAnAnswer;  // what a user does in the window
 };
 
@@ -113,10 +113,10 @@ QWidget* newest(const QWidgetList& before) {
 }
 
 class PaintWatch : public QObject {
-public:
+  public:
     bool painted = false;
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* event) override {
         painted = painted || event->type() == QEvent::Paint;
         return false;
@@ -182,8 +182,8 @@ int idle(frmMenuPrincipal& menu, int perKind, int seconds) {
     wall.start();
     const double before = processorSeconds();
     runFor(seconds * 1000);
-    const double share = 100.0 * (processorSeconds() - before) /
-                         (static_cast<double>(wall.nsecsElapsed()) / 1e9);
+    const double share =
+        100.0 * (processorSeconds() - before) / (static_cast<double>(wall.nsecsElapsed()) / 1e9);
     std::printf("%d idle windows (%d of each kind) and the menu for %d s: %.2f %% of one core\n",
                 perKind * static_cast<int>(kinds().size()), perKind, seconds, share);
     return 0;

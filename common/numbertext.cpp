@@ -22,10 +22,12 @@ bool isDigit(char c) {
 }
 
 // &H and &O numbers are whole numbers of at most 32 bits; a value that fits in 16 bits is read
-// as a signed 16-bit number, so &HFFFF is -1 and &H10000 is 65536.
-ParsedNumber parseRadix(std::string_view digits, unsigned radix) {
+// as a signed 16-bit number, so &HFFFF is -1 and &H10000 is 65536. stop is where reading ended.
+ParsedNumber parseRadix(std::string_view s, unsigned radix, std::size_t& stop) {
     std::uint64_t value = 0;
-    for (char c : digits) {
+    std::size_t i = 2;
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
         unsigned d;
         if (isDigit(c)) {
             d = static_cast<unsigned>(c - '0');
@@ -41,16 +43,23 @@ ParsedNumber parseRadix(std::string_view digits, unsigned radix) {
         }
         value = value * radix + d;
         if (value > 0xFFFFFFFFu) {
+            stop = s.size();
             return {kInfinity, true};
         }
     }
+    stop = i;
     if (value <= 0xFFFFu) {
         return {static_cast<double>(static_cast<std::int16_t>(value)), false};
     }
     return {static_cast<double>(static_cast<std::int32_t>(value)), false};
 }
 
-ParsedNumber parseDecimal(std::string_view s) {
+// Powers of ten that a double holds exactly.
+constexpr std::array<double, 23> kExactPowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+ParsedNumber parseDecimal(std::string_view s, std::size_t& stop) {
     std::size_t i = 0;
     bool negative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
@@ -63,12 +72,31 @@ ParsedNumber parseDecimal(std::string_view s) {
     // an overflow from an underflow when the double cannot hold the number.
     long long magnitude = 0;
     bool significant = false;
+    // The digits from the first significant one as a whole number, while they fit in 15 digits,
+    // and how many of them stand after the point.
+    std::uint64_t mantissa = 0;
+    int mantissaDigits = 0;
+    int fractionDigits = 0;
+    bool exact = true;
+    const auto take = [&](char c, bool fraction) {
+        if (!significant || !exact) {
+            return;
+        }
+        if (mantissaDigits == 15) {
+            exact = false;
+            return;
+        }
+        mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
+        ++mantissaDigits;
+        fractionDigits += fraction ? 1 : 0;
+    };
     while (i < s.size() && isDigit(s[i])) {
         if (significant) {
             ++magnitude;
         } else if (s[i] != '0') {
             significant = true;
         }
+        take(s[i], false);
         ++digits;
         ++i;
     }
@@ -78,12 +106,15 @@ ParsedNumber parseDecimal(std::string_view s) {
             if (!significant) {
                 --magnitude;
                 significant = s[i] != '0';
+                fractionDigits += significant ? 0 : 1;
             }
+            take(s[i], true);
             ++digits;
             ++i;
         }
     }
     if (digits == 0) {
+        stop = i;
         return {};
     }
     long long exponent = 0;
@@ -107,8 +138,19 @@ ParsedNumber parseDecimal(std::string_view s) {
             i = j;
         }
     }
+    stop = i;
     if (!significant) {
         return {negative ? -0.0 : 0.0, false};
+    }
+    // Both the digits and the power of ten are exact doubles, so one multiplication or division
+    // rounds correctly; anything else is read by the library.
+    const long long scale = exponent - fractionDigits;
+    if (exact && scale >= -22 && scale <= 22) {
+        const double whole = static_cast<double>(mantissa);
+        const double power =
+            kExactPowersOfTen[static_cast<std::size_t>(scale < 0 ? -scale : scale)];
+        const double value = scale < 0 ? whole / power : whole * power;
+        return {negative ? -value : value, false};
     }
     double value = 0.0;
     const auto [end, error] = std::from_chars(s.data() + numberStart, s.data() + i, value);
@@ -119,6 +161,18 @@ ParsedNumber parseDecimal(std::string_view s) {
         return {negative ? -kInfinity : kInfinity, true};
     }
     return {negative ? -value : value, false};
+}
+
+ParsedNumber parseWithoutBlanks(std::string_view s, std::size_t& stop) {
+    if (s.size() >= 2 && s[0] == '&') {
+        if (s[1] == 'H' || s[1] == 'h') {
+            return parseRadix(s, 16, stop);
+        }
+        if (s[1] == 'O' || s[1] == 'o') {
+            return parseRadix(s, 8, stop);
+        }
+    }
+    return parseDecimal(s, stop);
 }
 
 // A finite, non-zero value rounded to 15 significant digits: d.dddddddddddddd x 10^exponent.
@@ -150,30 +204,24 @@ SignificantDigits significantDigits(double value) {
 }  // namespace
 
 ParsedNumber parseLeadingNumber(std::string_view text) {
-    // Most texts hold no blank; only those are copied to drop them.
-    std::string compact;
-    std::string_view s = text;
-    for (char c : text) {
-        if (isDropped(c)) {
+    std::size_t stop = 0;
+    const ParsedNumber number = parseWithoutBlanks(text, stop);
+    // Reading looks at most two characters past where it stops. Only a blank, tab or line feed
+    // there can have cut the number short; then the text is read again without them.
+    const std::size_t end = std::min(text.size(), stop + 3);
+    for (std::size_t i = stop; i < end; ++i) {
+        if (isDropped(text[i])) {
+            std::string compact;
             compact.reserve(text.size());
-            for (char k : text) {
-                if (!isDropped(k)) {
-                    compact.push_back(k);
+            for (char c : text) {
+                if (!isDropped(c)) {
+                    compact.push_back(c);
                 }
             }
-            s = compact;
-            break;
+            return parseWithoutBlanks(compact, stop);
         }
     }
-    if (s.size() >= 2 && s[0] == '&') {
-        if (s[1] == 'H' || s[1] == 'h') {
-            return parseRadix(s.substr(2), 16);
-        }
-        if (s[1] == 'O' || s[1] == 'o') {
-            return parseRadix(s.substr(2), 8);
-        }
-    }
-    return parseDecimal(s);
+    return number;
 }
 
 std::string generalNumberText(double value) {
@@ -197,46 +245,45 @@ std::string generalNumberText(double value) {
         --count;
     }
 
-    std::string text;
-    text.reserve(24);
+    // At most a sign, "0.000", 15 digits, or "E-308": written in place, then copied once.
+    std::array<char, 32> text;
+    char* out = text.data();
+    const auto put = [&out](const char* from, std::size_t n) {
+        out = std::copy(from, from + n, out);
+    };
     if (decimal.negative) {
-        text.push_back('-');
+        *out++ = '-';
     }
     if (exponent >= -4 && exponent <= 14) {
         if (exponent < 0) {
-            text.append("0.");
-            text.append(static_cast<std::size_t>(-exponent - 1), '0');
-            text.append(digits.data(), count);
+            put("0.000", static_cast<std::size_t>(1 - exponent));
+            put(digits.data(), count);
         } else {
             const std::size_t whole = static_cast<std::size_t>(exponent) + 1;
             if (count <= whole) {
-                text.append(digits.data(), count);
-                text.append(whole - count, '0');
+                put(digits.data(), count);
+                out = std::fill_n(out, whole - count, '0');
             } else {
-                text.append(digits.data(), whole);
-                text.push_back('.');
-                text.append(digits.data() + whole, count - whole);
+                put(digits.data(), whole);
+                *out++ = '.';
+                put(digits.data() + whole, count - whole);
             }
         }
-        return text;
+        return std::string(text.data(), out);
     }
-    text.push_back(digits[0]);
+    *out++ = digits[0];
     if (count > 1) {
-        text.push_back('.');
-        text.append(digits.data() + 1, count - 1);
+        *out++ = '.';
+        put(digits.data() + 1, count - 1);
     }
-    text.push_back('E');
-    text.push_back(exponent < 0 ? '-' : '+');
+    *out++ = 'E';
+    *out++ = exponent < 0 ? '-' : '+';
     const int magnitude = exponent < 0 ? -exponent : exponent;
     if (magnitude < 10) {
-        text.push_back('0');
+        *out++ = '0';
     }
-    std::array<char, 4> exponentDigits;
-    const auto end = std::to_chars(exponentDigits.data(),
-                                   exponentDigits.data() + exponentDigits.size(), magnitude)
-                         .ptr;
-    text.append(exponentDigits.data(), end);
-    return text;
+    out = std::to_chars(out, text.data() + text.size(), magnitude).ptr;
+    return std::string(text.data(), out);
 }
 
 std::string fixedDecimalText(double value, int decimals) {

@@ -174,6 +174,45 @@ TEST(RoundTrip, EveryWrittenTextReadsBackAsTheNumberItShows) {
     EXPECT_GT(checked, 390000);
 }
 
+// Any decimal text, short or long, reads as the library reads it: the quick path for short
+// numbers and the library's path for the rest must agree to the last bit.
+TEST(Parse, AgreesWithTheLibraryOnRandomDecimalTexts) {
+    std::mt19937_64 random(8122026);
+    std::uniform_int_distribution<int> length(1, 25);
+    std::uniform_int_distribution<int> digit(0, 9);
+    std::uniform_int_distribution<int> exponent(-340, 340);
+    std::uniform_int_distribution<int> coin(0, 3);
+    for (int i = 0; i < 200000; ++i) {
+        std::string text;
+        const int whole = length(random) - 1;
+        for (int k = 0; k < whole; ++k) {
+            text.push_back(static_cast<char>('0' + digit(random)));
+        }
+        if (coin(random) != 0) {
+            text.push_back('.');
+            const int fraction = length(random);
+            for (int k = 0; k < fraction; ++k) {
+                text.push_back(static_cast<char>('0' + digit(random)));
+            }
+        }
+        if (text.empty() || text == ".") {
+            text = "7";
+        }
+        if (coin(random) != 0) {
+            text +=
+                "e" + std::to_string(coin(random) == 0 ? exponent(random) : exponent(random) / 20);
+        }
+        double expected = 0;
+        const auto result = std::from_chars(text.data(), text.data() + text.size(), expected);
+        const ParsedNumber parsed = parseLeadingNumber(text);
+        if (result.ec == std::errc::result_out_of_range) {
+            continue;  // told apart as overflow or underflow by their own tests
+        }
+        ASSERT_EQ(parsed.value, expected) << text;
+        ASSERT_EQ(parseLeadingNumber("-" + text).value, -expected) << text;
+    }
+}
+
 TEST(RoundTrip, HoldsAtTheEdgesOfTheRange) {
     const double edges[] = {
         std::numeric_limits<double>::max(),

@@ -53,14 +53,14 @@ void putText(QLineEdit* box, const QString& text, bool paste) {
 // nan, and no window disturbs another.
 class HostileInputTest : public QObject {
     Q_OBJECT
-private:
+  private:
     QList<zelmora::FigureCalculatorForm*> calculators;
     zelmora::frmPitagoras* solver = nullptr;
     zelmora::frmConvert* converter = nullptr;
     zelmora::frmMenuPrincipal* menu = nullptr;
     zelmora::frmArea* bystander = nullptr;
 
-private slots:
+  private slots:
     void initTestCase() {
         zelmora::setUpApplication(*qApp);
         QApplication::setQuitOnLastWindowClosed(false);
@@ -70,9 +70,9 @@ private slots:
         menu = new zelmora::frmMenuPrincipal;
         menu->setAttribute(Qt::WA_DeleteOnClose, false);
         bystander = new zelmora::frmArea;
-        for (QWidget* window : std::initializer_list<QWidget*>{
-                 calculators[0], calculators[1], calculators[2], solver, converter, menu,
-                 bystander}) {
+        for (QWidget* window :
+             std::initializer_list<QWidget*>{calculators[0], calculators[1], calculators[2], solver,
+                                             converter, menu, bystander}) {
             window->show();
         }
         bystander->Text1->setText(QStringLiteral("3"));

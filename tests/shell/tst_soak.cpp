@@ -19,7 +19,7 @@ using zelmora::frmMenuPrincipal;
 // an answer computed in each: nothing stays behind, and memory stops growing.
 class SoakTest : public QObject {
     Q_OBJECT
-private:
+  private:
     frmMenuPrincipal* menu = nullptr;
 
     QWidget* openFromMenu(const std::function<void()>& choose) {
@@ -63,7 +63,7 @@ private:
         return true;
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         zelmora::setUpApplication(*qApp);
         QApplication::setQuitOnLastWindowClosed(false);
@@ -91,7 +91,8 @@ private slots:
         QCOMPARE(QApplication::topLevelWidgets().size(), topLevels);
         // 1500 more windows: a kilobyte kept by each would show as 1.5 MB here.
         const auto growth = static_cast<long long>(after) - static_cast<long long>(warm);
-        QVERIFY2(growth < 128 * 1024, qPrintable(QStringLiteral("heap grew by %1 bytes").arg(growth)));
+        QVERIFY2(growth < 128 * 1024,
+                 qPrintable(QStringLiteral("heap grew by %1 bytes").arg(growth)));
     }
 };
 
