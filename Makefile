@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test build setup configure screenshots bench format clean
+.PHONY: run test build setup configure package screenshots bench format clean
 
 setup:
 	@./scripts/setup.sh
@@ -27,6 +27,10 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, build/zelmora_<version>_<architecture>.deb.
+package: build
+	@cmake --build $(BUILD) --target package
 
 # Renders every window to PNG files in screenshots/ (at 100% and 200%).
 screenshots: build

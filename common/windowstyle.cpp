@@ -13,11 +13,17 @@
 #include <QWidget>
 #include <cmath>
 
+#include "shell/menupictures.h"
+
 namespace zelmora {
 
 void setUpApplication(QApplication& app) {
     QApplication::setApplicationName(kAppTitle);
     QApplication::setOrganizationName(QStringLiteral("Quimbel"));
+    // Every window shows the program's icon, and a Wayland desktop, which ignores window icons,
+    // finds it through the installed launcher of this name.
+    QApplication::setWindowIcon(appIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZELMORA_APP_ID));
     QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
     QApplication::setStyle(fusion);
     QApplication::setPalette(fusion->standardPalette());
