@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test test-sanitizers build setup configure screenshots bench format clean
+.PHONY: run test test-sanitizers build setup configure package screenshots bench format clean
 
 setup:
 	@./scripts/setup.sh
@@ -45,6 +45,10 @@ bench: build
 	@$(BUILD)/zelmora-bench-windows open 50
 	@$(BUILD)/zelmora-bench-windows idle 20 10
 	@./bench/startup.py $(BUILD)/zelmora 9
+
+# The Debian package, build/zelmora_<version>_<architecture>.deb.
+package: build
+	@cmake --build $(BUILD) --target package
 
 # Renders every window to PNG files in screenshots/ (at 100% and 200%).
 screenshots: build

@@ -1,8 +1,11 @@
 #include "shell/menupictures.h"
 
+#include <QIcon>
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
 #include <QPolygonF>
 #include <QRadialGradient>
 #include <cmath>
@@ -232,6 +235,19 @@ void drawAppIcon(QPainter& painter, const QRectF& box) {
     Canvas canvas(painter, box.adjusted(box.width() * 0.04, 0, -box.width() * 0.04, 0));
     painter.translate(0, -6);
     drawThreeFigures(painter);
+}
+
+QIcon appIcon() {
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        drawAppIcon(painter, QRectF(0, 0, size, size));
+        painter.end();
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
 }
 
 }  // namespace zelmora

@@ -2,6 +2,7 @@
 
 #include <QRectF>
 
+class QIcon;
 class QPainter;
 
 // The menu's pictures, drawn as vectors into whatever box they are given, so that they stay
@@ -22,5 +23,9 @@ void drawGearsPicture(QPainter& painter, const QRectF& box);
 
 // The program's icon: the three figures of the first picture on a rounded tile.
 void drawAppIcon(QPainter& painter, const QRectF& box);
+
+// The program's icon drawn at the sizes a desktop asks for, from 16 to 256 pixels, so that
+// showing it needs no image plugin.
+QIcon appIcon();
 
 }  // namespace zelmora
