@@ -12,6 +12,7 @@
 
 #include "calculators/figurepicture.h"
 #include "common/basvar.h"
+#include "common/numberbox.h"
 #include "common/numbertext.h"
 #include "common/shape.h"
 #include "common/windowstyle.h"
@@ -22,12 +23,6 @@ namespace {
 const QString kComputeCaption = QStringLiteral("Ver Resultado");
 const QString kClearCaption = QStringLiteral("Limpiar");
 const QColor kBorder(150, 150, 150);
-
-template <typename T>
-T* named(T* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 Shape* border(QWidget* parent, const QString& name) {
     auto* shape = named(new Shape(parent), name);
@@ -310,15 +305,11 @@ void FigureCalculatorForm::cmdAnswer_Click() {
 }
 
 void FigureCalculatorForm::Text_GotFocus(QLineEdit* box) {
-    if (box->text() == QStringLiteral("0")) {
-        box->clear();
-    }
+    emptyZeroOnFocus(box);
 }
 
 void FigureCalculatorForm::Text_LostFocus(QLineEdit* box) {
-    if (box->text().isEmpty()) {
-        box->setText(QStringLiteral("0"));
-    }
+    zeroWhenEmpty(box);
 }
 
 void FigureCalculatorForm::Text_KeyPress(QLineEdit* box) {
@@ -338,13 +329,12 @@ bool FigureCalculatorForm::eventFilter(QObject* watched, QEvent* event) {
     }
     switch (event->type()) {
         case QEvent::FocusIn:
-            // A context menu takes the focus for a moment; the box is still being edited.
-            if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+            if (movesFocus(event)) {
                 Text_GotFocus(box);
             }
             break;
         case QEvent::FocusOut:
-            if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+            if (movesFocus(event)) {
                 Text_LostFocus(box);
             }
             break;

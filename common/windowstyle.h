@@ -39,6 +39,13 @@ void makeToolWindow(QWidget* window, const QString& title, int width, int height
 // Places a window in the centre of the screen that holds the pointer.
 void centerOnScreen(QWidget* window);
 
+// A control under its name in the window, which tests and screen readers find it by.
+template <typename T>
+T* named(T* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
 inline QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

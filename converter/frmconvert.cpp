@@ -17,12 +17,6 @@ namespace {
 const QColor kChosen(255, 255, 128);
 const QColor kNotChosen(255, 255, 255);
 
-template <typename T>
-T* named(T* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
 QRadioButton* familyOption(QWidget* parent, const QString& name, const QString& caption, int left) {
     auto* option = named(new QRadioButton(caption, parent), name);
     option->setGeometry(left, 8, 113, 33);

@@ -30,12 +30,6 @@ const QString kWelcome = QStringLiteral("BIENVENIDO");
 const QColor kLinkText(224, 224, 224);
 const QColor kLightRed(255, 128, 128);
 
-template <typename T>
-T* named(T* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
 // Opens a new, independent tool window with no owner; the menu keeps no reference to it.
 template <typename Window>
 void openTool() {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "common/messages.h"
+#include "common/numberbox.h"
 #include "common/windowstyle.h"
 
 namespace zelmora {
@@ -22,12 +23,6 @@ const QColor kButtonColour(192, 192, 192);
 // The triangle's labels are as tall as the boxes beside them, so that their captions stand on
 // the same line as the numbers.
 constexpr int kBoxHeight = 25;
-
-template <typename T>
-T* named(T* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 QLabel* label(QWidget* parent, const QString& name, const QString& caption, const QRect& place,
               Qt::Alignment alignment, qreal points) {
@@ -219,17 +214,11 @@ void frmPitagoras::showOutcome(const SolverOutcome& outcome) {
 }
 
 void frmPitagoras::txtZ_GotFocus(int index) {
-    QLineEdit* box = txtZ[static_cast<std::size_t>(index)];
-    if (box->text() == kMarker) {
-        box->clear();
-    }
+    emptyZeroOnFocus(txtZ[static_cast<std::size_t>(index)]);
 }
 
 void frmPitagoras::txtZ_LostFocus(int index) {
-    QLineEdit* box = txtZ[static_cast<std::size_t>(index)];
-    if (box->text().isEmpty()) {
-        box->setText(kMarker);
-    }
+    zeroWhenEmpty(txtZ[static_cast<std::size_t>(index)]);
 }
 
 void frmPitagoras::txtZ_DblClick(int index) {
@@ -253,13 +242,12 @@ bool frmPitagoras::eventFilter(QObject* watched, QEvent* event) {
     }
     switch (event->type()) {
         case QEvent::FocusIn:
-            // A context menu takes the focus for a moment; the box is still being edited.
-            if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+            if (movesFocus(event)) {
                 txtZ_GotFocus(index);
             }
             break;
         case QEvent::FocusOut:
-            if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+            if (movesFocus(event)) {
                 txtZ_LostFocus(index);
             }
             break;

@@ -29,8 +29,9 @@ QImage drawnIcon(int size) {
 }
 
 QImage asDrawn(const QIcon& icon, int size) {
-    return icon.pixmap(QSize(size, size)).toImage().convertToFormat(
-        QImage::Format_ARGB32_Premultiplied);
+    return icon.pixmap(QSize(size, size))
+        .toImage()
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 }  // namespace
@@ -58,7 +59,8 @@ class AppIconTest : public QObject {
 
     void everyWindowShowsIt_data() {
         QTest::addColumn<WindowMaker>("make");
-        QTest::newRow("frmMenuPrincipal") << WindowMaker([] { return new zelmora::frmMenuPrincipal; });
+        QTest::newRow("frmMenuPrincipal")
+            << WindowMaker([] { return new zelmora::frmMenuPrincipal; });
         QTest::newRow("frmArea") << WindowMaker([] { return new zelmora::frmArea; });
         QTest::newRow("frmPerimetro") << WindowMaker([] { return new zelmora::frmPerimetro; });
         QTest::newRow("frmVolumen") << WindowMaker([] { return new zelmora::frmVolumen; });
@@ -104,9 +106,9 @@ class AppIconTest : public QObject {
             for (int x = 0; x < size; ++x) {
                 const QRgb a = rendered.pixel(x, y);
                 const QRgb b = drawn.pixel(x, y);
-                const int difference = std::max(
-                    {std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                     std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+                const int difference =
+                    std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                              std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
                 worst = std::max(worst, difference);
                 differing += difference > 4 ? 1 : 0;
             }
