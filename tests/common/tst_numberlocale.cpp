@@ -1,8 +1,11 @@
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 #include <clocale>
+#include <memory>
 
 #include "calculators/figuretable.h"
 #include "common/numbertext.h"
@@ -62,6 +65,14 @@ class NumberLocaleTest : public QObject {
                  QStringLiteral("Sí"));
         QCOMPARE(buttons.button(QDialogButtonBox::No)->text().remove(QLatin1Char('&')),
                  QStringLiteral("No"));
+        QLineEdit box;
+        std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+        QStringList items;
+        for (QAction* action : menu->actions()) {
+            items << action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+        }
+        QVERIFY2(items.contains(QStringLiteral("Deshacer")), qPrintable(items.join(", ")));
+        QVERIFY2(items.contains(QStringLiteral("Pegar")), qPrintable(items.join(", ")));
     }
 };
 
