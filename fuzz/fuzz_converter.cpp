@@ -80,8 +80,8 @@ void checkConversion(const Converter& before, const Converter& after) {
         FUZZ_CHECK(target == kOverflowText);
         return;
     }
-    const double expected = typed.value * unitRow(s.Modo, s.Origen).toBase *
-                            unitRow(s.Modo, s.Destino).fromBase;
+    const double expected =
+        typed.value * unitRow(s.Modo, s.Origen).toBase * unitRow(s.Modo, s.Destino).fromBase;
     const double base = typed.value * unitRow(s.Modo, s.Origen).toBase;
     if (std::fabs(base) < 1e300 && std::fabs(expected) < 1e300 &&
         (expected == 0 || (std::fabs(base) > 1e-290 && std::fabs(expected) > 1e-290))) {

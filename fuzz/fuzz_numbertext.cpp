@@ -19,10 +19,10 @@
 namespace {
 
 using zelmora::fixedDecimalText;
-using zelmora::fuzz::isGeneralNumberText;
 using zelmora::generalNumberText;
 using zelmora::kOverflowText;
 using zelmora::parseLeadingNumber;
+using zelmora::fuzz::isGeneralNumberText;
 
 locale_t cLocale() {
     static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));

@@ -145,9 +145,9 @@ void checkAgainstStrtoull(std::string_view compact, const ParsedNumber& parsed) 
         return;
     }
     FUZZ_CHECK(!parsed.outOfRange);
-    const double expected =
-        value <= 0xFFFFull ? static_cast<double>(static_cast<std::int16_t>(value))
-                           : static_cast<double>(static_cast<std::int32_t>(value));
+    const double expected = value <= 0xFFFFull
+                                ? static_cast<double>(static_cast<std::int16_t>(value))
+                                : static_cast<double>(static_cast<std::int32_t>(value));
     FUZZ_CHECK(parsed.value == expected);
 }
 

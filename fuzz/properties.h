@@ -14,13 +14,13 @@
 namespace zelmora::fuzz {
 
 // A violated property aborts, which libFuzzer records as a crash and the replay as a failure.
-#define FUZZ_CHECK(condition)                                                                  \
-    do {                                                                                       \
-        if (!(condition)) {                                                                    \
-            std::fprintf(stderr, "%s:%d: property violated: %s\n", __FILE__, __LINE__,       \
-                         #condition);                                                          \
-            std::abort();                                                                      \
-        }                                                                                      \
+#define FUZZ_CHECK(condition)                                                          \
+    do {                                                                               \
+        if (!(condition)) {                                                            \
+            std::fprintf(stderr, "%s:%d: property violated: %s\n", __FILE__, __LINE__, \
+                         #condition);                                                  \
+            std::abort();                                                              \
+        }                                                                              \
     } while (false)
 
 // The shape of a general number text: an optional "-", digits with no needless zeros, an
