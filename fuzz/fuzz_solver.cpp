@@ -2,6 +2,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -78,17 +79,59 @@ bool near(double x, double y, double relative, double absolute) {
     return std::fabs(x - y) <= std::max(relative * std::max(std::fabs(x), std::fabs(y)), absolute);
 }
 
+// Beyond the largest double, give or take its last digit.
+bool beyondDouble(long double x) {
+    return !std::isfinite(x) ||
+           std::fabs(x) >
+               static_cast<long double>(std::numeric_limits<double>::max()) * (1 - 1e-15L);
+}
+
+// A message says what is wrong with the numbers; checked in long double, whose range holds
+// every square and product of doubles.
+void checkTriangleMessage(std::string_view message, const TriangleTexts& boxes, double h, double a,
+                          double b) {
+    const int zeros = (h == 0) + (a == 0) + (b == 0);
+    FUZZ_CHECK((message == kNeedTwoData) == (zeros >= 2));
+    if (message == kNeedTwoData) {
+        return;
+    }
+    // The side to compute: leg A, else leg B, else the hypotenuse.
+    if (boxes[1] == kMissingTerm || boxes[2] == kMissingTerm) {
+        const double other = boxes[1] == kMissingTerm ? b : a;
+        const long double hh = static_cast<long double>(h) * h;
+        const long double oo = static_cast<long double>(other) * other;
+        FUZZ_CHECK((message == kHypotenuseTooShort) == (h < other));
+        if (message == kNoSuchTriangle) {
+            FUZZ_CHECK(hh < oo);
+        }
+        if (message == kNumbersTooLarge) {
+            FUZZ_CHECK(beyondDouble(hh) || beyondDouble(oo));
+        }
+        FUZZ_CHECK(message != kDivisionByZero);
+    } else {
+        const long double sum = static_cast<long double>(a) * a + static_cast<long double>(b) * b;
+        FUZZ_CHECK(message == kNumbersTooLarge && beyondDouble(sum));
+    }
+}
+
 void checkTriangle(const TriangleTexts& boxes, bool fourDecimals) {
     const SolverOutcome outcome = solveTriangle(boxes, fourDecimals);
     checkOutcome(outcome, boxes, 0, fourDecimals);
-    if (outcome.kind != SolverOutcome::Kind::Result) {
-        return;
-    }
-    const double side = leadingNumber(outcome.text);
-    FUZZ_CHECK(side >= 0);  // a square root
     const double h = leadingNumber(boxes[0]);
     const double a = leadingNumber(boxes[1]);
     const double b = leadingNumber(boxes[2]);
+    if (outcome.kind == SolverOutcome::Kind::Message) {
+        checkTriangleMessage(outcome.message, boxes, h, a, b);
+    }
+    if (outcome.kind != SolverOutcome::Kind::Result) {
+        return;
+    }
+    FUZZ_CHECK((h == 0) + (a == 0) + (b == 0) < 2);
+    const double side = leadingNumber(outcome.text);
+    FUZZ_CHECK(side >= 0);  // a square root
+    if (outcome.box != 0) {
+        FUZZ_CHECK(std::fabs(h) >= std::fabs(outcome.box == 1 ? b : a));
+    }
     if (fourDecimals || std::max({std::fabs(h), std::fabs(a), std::fabs(b)}) > 1e150 ||
         std::min({std::fabs(h), std::fabs(a), std::fabs(b)}) < 1e-150) {
         return;
@@ -112,16 +155,39 @@ void checkTriangle(const TriangleTexts& boxes, bool fourDecimals) {
 void checkProportion(const ProportionTexts& boxes, bool fourDecimals) {
     const SolverOutcome outcome = solveProportion(boxes, fourDecimals);
     checkOutcome(outcome, boxes, 3, fourDecimals);
-    const bool anyMarker = std::find(boxes.begin(), boxes.end(), kMissingTerm) != boxes.end();
-    FUZZ_CHECK((outcome.kind == SolverOutcome::Kind::Nothing) == !anyMarker);
-    if (outcome.kind != SolverOutcome::Kind::Result || fourDecimals) {
+    const auto marker = std::find(boxes.begin(), boxes.end(), kMissingTerm);
+    FUZZ_CHECK((outcome.kind == SolverOutcome::Kind::Nothing) == (marker == boxes.end()));
+    if (marker == boxes.end()) {
         return;
     }
-    // The rule of three: the cross products agree.
     std::array<double, 4> p;
     for (std::size_t i = 0; i < p.size(); ++i) {
         p[i] = leadingNumber(boxes[i]);
     }
+    // The term diagonally across from the missing one divides the product of the other two: the
+    // one beside the missing term and the one across from that.
+    const std::size_t missing = static_cast<std::size_t>(marker - boxes.begin());
+    constexpr std::array<std::size_t, 4> kBeside = {1, 0, 3, 2};
+    const double divisor = p[3 - missing];
+    const long double product =
+        static_cast<long double>(p[kBeside[missing]]) * p[3 - kBeside[missing]];
+    const bool tooLarge = !std::isfinite(p[0]) || !std::isfinite(p[1]) || !std::isfinite(p[2]) ||
+                          !std::isfinite(p[3]) || beyondDouble(product) ||
+                          beyondDouble(product / divisor);
+    if (divisor == 0) {
+        FUZZ_CHECK(outcome.kind == SolverOutcome::Kind::Message &&
+                   outcome.message == kDivisionByZero);
+        return;
+    }
+    FUZZ_CHECK(outcome.message != kDivisionByZero);
+    if (outcome.kind == SolverOutcome::Kind::Message) {
+        FUZZ_CHECK(outcome.message == kNumbersTooLarge && tooLarge);
+        return;
+    }
+    if (fourDecimals) {
+        return;
+    }
+    // The rule of three: the cross products agree.
     p[static_cast<std::size_t>(outcome.box - 3)] = leadingNumber(outcome.text);
     for (double term : p) {
         if (term == 0 || std::fabs(term) > 1e100 || std::fabs(term) < 1e-100) {
