@@ -32,13 +32,13 @@ cmake --build "$build" --target "$target"
 
 work="$scratch.work"
 mkdir -p "$scratch" "$work" "$findings"
-# One job in one worker: libFuzzer writes its log to fuzz-0.log in the working directory.
+# One job in one worker: libFuzzer writes its log to fuzz-0.log in the working directory and
+# prints it when the job ends.
 cd "$work"
 status=0
 "$build/fuzz/$target" "$scratch" "$root/fuzz/corpus/$target" \
     -dict="$root/fuzz/numbers.dict" -max_total_time="$seconds" -jobs=1 -workers=1 \
     -artifact_prefix="$findings/" -print_final_stats=1 || status=$?
-cat fuzz-0.log
 echo "corpus: $(find "$scratch" -type f | wc -l) new entries in $scratch"
 if [ -n "$(ls -A "$findings")" ]; then
     echo "findings in $findings:"
