@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test test-sanitizers build setup configure package screenshots bench format clean
+.PHONY: run test test-sanitizers build setup configure package screenshots bench format clean fuzz
 
 setup:
 	@./scripts/setup.sh
@@ -54,6 +54,12 @@ package: build
 screenshots: build
 	@$(BUILD)/zelmora-render screenshots
 	@$(BUILD)/zelmora-render screenshots/200 2
+
+# Fuzzes one core target with libFuzzer and the sanitizers (clang, build-fuzz/) for SECONDS.
+TARGET ?= fuzz_parse
+SECONDS ?= 60
+fuzz:
+	@./fuzz/run.sh $(TARGET) $(SECONDS)
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
