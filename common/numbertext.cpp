@@ -287,6 +287,7 @@ std::string generalNumberText(double value) {
 }
 
 std::string fixedDecimalText(double value, int decimals) {
+    decimals = std::max(decimals, 0);
     if (!std::isfinite(value)) {
         return std::string(kOverflowText);
     }

@@ -37,7 +37,8 @@ std::string generalNumberText(double value);
 
 // The value's decimal form to 15 significant digits, rounded at the given number of decimals
 // with halves away from zero and written in plain notation with exactly that many decimals:
-// the format pattern "0.0000" for 4. A value that is not finite is written as kOverflowText.
+// the format pattern "0.0000" for 4, "0" for 0 or fewer. A value that is not finite is written as
+// kOverflowText.
 std::string fixedDecimalText(double value, int decimals);
 
 }  // namespace zelmora

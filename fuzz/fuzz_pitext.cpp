@@ -5,10 +5,11 @@
 
 #include "common/numbertext.h"
 #include "fuzz/properties.h"
+#include "shell/piprecision.h"
 
 // The Pi text of the menu's options panel, driven as its handlers drive it: any text typed into
-// the box of decimals, and the "-" and "+" links that step it. The core calls are made exactly as
-// the window's txtFormat_Change and link handlers make them. Pi is always one of the eleven texts
+// the box of decimals, and the "-" and "+" links that step it, through the same core functions
+// that the window's txtFormat_Change and link handlers call. Pi is always one of the eleven texts
 // from 4 to 14 decimals, with exactly that many decimals, and the shared pi is its value.
 namespace {
 
@@ -33,30 +34,22 @@ struct Panel {
 
 // txtFormat_Change: the number of decimals read from the box chooses the Pi text.
 void formatChanged(Panel& panel) {
-    const double n = leadingNumber(panel.txtFormat);
-    if (n < 4) {
-        panel.colour = Colour::LightRed;
-    } else if (n <= 14 && n == static_cast<int>(n)) {
-        panel.lblPi = fixedDecimalText(3.14159265358979, static_cast<int>(n));
-        panel.colour = Colour::White;
-    } else if (n > 14) {
-        panel.colour = Colour::LightRed;
+    const DecimalsChoice choice = chooseDecimals(panel.txtFormat);
+    if (choice.piText) {
+        panel.lblPi = *choice.piText;
+    }
+    if (choice.look != DecimalsLook::Unchanged) {
+        panel.colour = choice.look == DecimalsLook::Accepted ? Colour::White : Colour::LightRed;
     }
     panel.pi = leadingNumber(panel.lblPi);
 }
 
 // The "-" (index 2) and "+" (index 3) links.
 void link(Panel& panel, int index) {
-    const double n = leadingNumber(panel.txtFormat);
-    std::string text = panel.txtFormat;
-    if (index == 2 && n > 4) {
-        text = generalNumberText(n - 1);
-    } else if (index == 3 && n < 14) {
-        text = generalNumberText(n + 1);
-    }
+    const auto stepped = stepDecimals(panel.txtFormat, index == 2 ? -1 : +1);
     // The box signals a change only when its text changes.
-    if (text != panel.txtFormat) {
-        panel.txtFormat = text;
+    if (stepped && *stepped != panel.txtFormat) {
+        panel.txtFormat = *stepped;
         formatChanged(panel);
     }
 }

@@ -21,6 +21,7 @@
 #include "shell/desktopservices.h"
 #include "shell/menucontrols.h"
 #include "shell/menupictures.h"
+#include "shell/piprecision.h"
 #include "solver/frmpitagoras.h"
 
 namespace zelmora {
@@ -34,12 +35,6 @@ const QColor kLightRed(255, 128, 128);
 template <typename Window>
 void openTool() {
     (new Window)->show();
-}
-
-// The Pi text for a number of decimals: the double nearest to 3.14159265358979 rounded to that
-// many decimals, trailing zeros kept.
-QString piText(int decimals) {
-    return toQString(fixedDecimalText(3.14159265358979, decimals));
 }
 
 }  // namespace
@@ -196,7 +191,7 @@ void frmMenuPrincipal::buildOptionsPanel() {
     Label2->move(336, 4);
     Label2->setFixedHeight(25);
     Label2->adjustSize();
-    lblPi = named(new QLabel(QStringLiteral("3.14159265358979"), frmePi), QStringLiteral("lblPi"));
+    lblPi = named(new QLabel(toQString(piText(kMostPiDecimals)), frmePi), QStringLiteral("lblPi"));
     lblPi->setFont(calibri(12, true));
     lblPi->move(360, 4);
     lblPi->setFixedHeight(25);
@@ -269,33 +264,29 @@ void frmMenuPrincipal::lblLink_Click(int index) {
             services_->openInBrowser(kManualAddress);
             break;
         case 2:
-        case 3: {
-            const double n = leadingNumber(txtFormat->text().toStdString());
-            if (index == 2 && n > 4) {
-                txtFormat->setText(toQString(generalNumberText(n - 1)));
-            } else if (index == 3 && n < 14) {
-                txtFormat->setText(toQString(generalNumberText(n + 1)));
+        case 3:
+            if (const auto stepped =
+                    stepDecimals(txtFormat->text().toStdString(), index == 2 ? -1 : +1)) {
+                txtFormat->setText(toQString(*stepped));
             }
             break;
-        }
         default:
             break;
     }
 }
 
 void frmMenuPrincipal::txtFormat_Change() {
-    const double n = leadingNumber(txtFormat->text().toStdString());
-    QPalette box = txtFormat->palette();
-    if (n < 4) {
-        box.setColor(QPalette::Base, kLightRed);
-    } else if (n <= 14 && n == static_cast<int>(n)) {
-        lblPi->setText(piText(static_cast<int>(n)));
+    const DecimalsChoice choice = chooseDecimals(txtFormat->text().toStdString());
+    if (choice.piText) {
+        lblPi->setText(toQString(*choice.piText));
         lblPi->adjustSize();
-        box.setColor(QPalette::Base, Qt::white);
-    } else if (n > 14) {
-        box.setColor(QPalette::Base, kLightRed);
     }
-    txtFormat->setPalette(box);
+    if (choice.look != DecimalsLook::Unchanged) {
+        QPalette box = txtFormat->palette();
+        box.setColor(QPalette::Base,
+                     choice.look == DecimalsLook::Accepted ? QColor(Qt::white) : kLightRed);
+        txtFormat->setPalette(box);
+    }
     // The shared pi is always the value on display.
     basVar::Pi = leadingNumber(lblPi->text().toStdString());
 }

@@ -305,6 +305,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FixedCase{5, 4, "5.0000"}, FixedCase{1e20, 4, "100000000000000000000.0000"},
                     FixedCase{123456789012345678.0, 1, "123456789012346000.0"},
                     FixedCase{1e-20, 4, "0.0000"}, FixedCase{12.5, 1, "12.5"},
+                    FixedCase{2.5, -1, "3"}, FixedCase{2.5, -9, "3"},
                     FixedCase{std::numeric_limits<double>::infinity(), 4, "Desbordamiento"}));
 
 }  // namespace
