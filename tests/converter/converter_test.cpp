@@ -116,7 +116,7 @@ TEST_P(WorkedValues, GiveTheKnownBaseAndResultFromEitherBox) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Design, WorkedValues,
+INSTANTIATE_TEST_SUITE_P(Table, WorkedValues,
                          testing::Values(Worked{2, 2, 4, "5", "0.05", "0.05"},
                                          Worked{2, 4, 2, "0.3", "0.3", "30"},
                                          Worked{2, 2, 7, "7", "0.07", "7E-05"},

@@ -140,7 +140,7 @@ class FrmConvertTest : public QObject {
         QCOMPARE(w->txtCajaB->text(), QStringLiteral("0"));
     }
 
-    void controlsStandWhereDesigned_data() {
+    void controlsStandInTheirPlaces_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("geometry");
         QTest::addColumn<qreal>("points");
@@ -158,7 +158,7 @@ class FrmConvertTest : public QObject {
         QTest::newRow("lblUnidad2") << "lblUnidad2" << QRect(8, 208, 337, 25) << 14.25 << true;
         QTest::newRow("lblSafe") << "lblSafe" << QRect(320, 16, 17, 17) << 0.0 << false;
     }
-    void controlsStandWhereDesigned() {
+    void controlsStandInTheirPlaces() {
         QFETCH(QString, name);
         QFETCH(QRect, geometry);
         QFETCH(qreal, points);
@@ -175,7 +175,7 @@ class FrmConvertTest : public QObject {
         }
     }
 
-    void tabOrderFollowsTheDesign() {
+    void tabOrderRunsBoxesArrowsFamilies() {
         const QList<QWidget*> expected = {w->txtCajaA, w->txtCajaB, w->cmdIzqA,
                                           w->cmdDerA,  w->cmdIzqB,  w->cmdDerB,
                                           w->Option2,  w->Option1,  w->Option3};
@@ -333,7 +333,7 @@ class FrmConvertTest : public QObject {
         QCOMPARE(QSet<QString>(seen.begin(), seen.end()).size(), count);
     }
 
-    void arrowsAtTheEndsOfTheDesign_data() {
+    void arrowsWrapAtTheEndsOfEachFamily_data() {
         QTest::addColumn<int>("family");
         QTest::addColumn<int>("presses");  // of ">" of box A from its remembered unit
         QTest::addColumn<QString>("shown");
@@ -351,7 +351,7 @@ class FrmConvertTest : public QObject {
         QTest::newRow("Volumen wraps to Microlitros") << 3 << 7 << "Microlitros"
                                                       << "1E-06";
     }
-    void arrowsAtTheEndsOfTheDesign() {
+    void arrowsWrapAtTheEndsOfEachFamily() {
         QFETCH(int, family);
         QFETCH(int, presses);
         QFETCH(QString, shown);

@@ -24,22 +24,22 @@ TEST_P(ChooseDecimalsTest, ChoosesThePiTextAndTheLook) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ChooseDecimalsTest,
-    testing::Values(ChoiceCase{"4", "3.1416", DecimalsLook::Accepted},
-                    ChoiceCase{"9", "3.141592654", DecimalsLook::Accepted},
-                    ChoiceCase{"12", "3.141592653590", DecimalsLook::Accepted},
-                    ChoiceCase{"14", "3.14159265358979", DecimalsLook::Accepted},
-                    ChoiceCase{"1e1", "3.1415926536", DecimalsLook::Accepted},
-                    ChoiceCase{"7.0", "3.1415927", DecimalsLook::Accepted},
-                    ChoiceCase{"4.5", nullptr, DecimalsLook::Unchanged},
-                    ChoiceCase{"", nullptr, DecimalsLook::Refused},
-                    ChoiceCase{"3", nullptr, DecimalsLook::Refused},
-                    ChoiceCase{"-3", nullptr, DecimalsLook::Refused},
-                    ChoiceCase{"15", nullptr, DecimalsLook::Refused},
-                    ChoiceCase{"99", nullptr, DecimalsLook::Refused},
-                    ChoiceCase{"1E400", nullptr, DecimalsLook::Refused},
-                    ChoiceCase{"abc", nullptr, DecimalsLook::Refused}));
+INSTANTIATE_TEST_SUITE_P(Texts, ChooseDecimalsTest,
+                         testing::Values(ChoiceCase{"4", "3.1416", DecimalsLook::Accepted},
+                                         ChoiceCase{"9", "3.141592654", DecimalsLook::Accepted},
+                                         ChoiceCase{"12", "3.141592653590", DecimalsLook::Accepted},
+                                         ChoiceCase{"14", "3.14159265358979",
+                                                    DecimalsLook::Accepted},
+                                         ChoiceCase{"1e1", "3.1415926536", DecimalsLook::Accepted},
+                                         ChoiceCase{"7.0", "3.1415927", DecimalsLook::Accepted},
+                                         ChoiceCase{"4.5", nullptr, DecimalsLook::Unchanged},
+                                         ChoiceCase{"", nullptr, DecimalsLook::Refused},
+                                         ChoiceCase{"3", nullptr, DecimalsLook::Refused},
+                                         ChoiceCase{"-3", nullptr, DecimalsLook::Refused},
+                                         ChoiceCase{"15", nullptr, DecimalsLook::Refused},
+                                         ChoiceCase{"99", nullptr, DecimalsLook::Refused},
+                                         ChoiceCase{"1E400", nullptr, DecimalsLook::Refused},
+                                         ChoiceCase{"abc", nullptr, DecimalsLook::Refused}));
 
 TEST(StepDecimals, StepsWithinTheRangeOnly) {
     EXPECT_EQ(stepDecimals("5", -1).value_or("none"), "4");
