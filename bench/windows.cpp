@@ -8,69 +8,29 @@
 #include <sys/resource.h>
 #include <time.h>
 
-#include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "calculators/calculatorwindows.h"
 #include "common/windowstyle.h"
-#include "converter/converterbox.h"
-#include "converter/frmconvert.h"
 #include "shell/frmmenuprincipal.h"
-#include "solver/frmpitagoras.h"
+#include "tests/support/toolwindows.h"
 
 namespace {
 
 using zelmora::frmMenuPrincipal;
 
-struct Kind {
-    const char* name;
-    std::function<void(frmMenuPrincipal&)> open;    // the menu's own action
-    std::function<void(QWidget*)> computeAnAnswer;  // what a user does in the window
-};
-
-void calculate(QWidget* window) {
-    auto* form = qobject_cast<zelmora::FigureCalculatorForm*>(window);
-    form->Text1->setText(QStringLiteral("3"));
-    form->Text2->setText(QStringLiteral("4"));
-    form->cmdAnswer_Click();
-}
-
-const std::vector<Kind>& kinds() {
-    static const std::vector<Kind> all = {
-        {"area", [](frmMenuPrincipal& m) { m.figArea->trigger(); }, calculate},
-        {"perimeter", [](frmMenuPrincipal& m) { m.figPerimetro->trigger(); }, calculate},
-        {"volume", [](frmMenuPrincipal& m) { m.figVolumen->trigger(); }, calculate},
-        {"solver", [](frmMenuPrincipal& m) { m.cmdButton_Click(1); },
-         [](QWidget* w) {
-             auto* solver = qobject_cast<zelmora::frmPitagoras*>(w);
-             solver->txtZ[1]->setText(QStringLiteral("3"));
-             solver->txtZ[2]->setText(QStringLiteral("4"));
-             solver->cmdShow1_Click();
-         }},
-        {"converter", [](frmMenuPrincipal& m) { m.cmdButton_Click(2); },
-         [](QWidget* w) {
-             auto* converter = qobject_cast<zelmora::frmConvert*>(w);
-             converter->txtCajaA->setText(QStringLiteral("5"));
-             converter->txtCajaA_GotFocus();
-             converter->txtCajaA_KeyPress();
-         }},
-    };
-    return all;
-}
+using zelmora::testing::openFromMenu;
+using zelmora::testing::ToolKind;
+using zelmora::testing::toolKinds;
 
 double heapInUseKiB() {
     return static_cast<double>(mallinfo2().uordblks) / 1024.0;
@@ -101,17 +61,6 @@ void freeClosed() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// The newest visible tool window, the one the menu has just opened.
-QWidget* newest(const QWidgetList& before) {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (!before.contains(window) && window->isVisible() &&
-            qobject_cast<frmMenuPrincipal*>(window) == nullptr) {
-            return window;
-        }
-    }
-    return nullptr;
-}
-
 class PaintWatch : public QObject {
   public:
     bool painted = false;
@@ -126,19 +75,17 @@ class PaintWatch : public QObject {
 int openTimes(frmMenuPrincipal& menu, int repeats) {
     std::printf("%-10s %14s %14s %14s %14s\n", "window", "shown (ms)", "painted (ms)",
                 "heap/window", "RSS/window");
-    for (const Kind& kind : kinds()) {
+    for (const ToolKind& kind : toolKinds()) {
         std::vector<double> shown;
         std::vector<double> painted;
         std::vector<QPointer<QWidget>> open;
         const double heapBefore = heapInUseKiB();
         const double residentBefore = residentKiB();
         for (int i = 0; i < repeats; ++i) {
-            const QWidgetList before = QApplication::topLevelWidgets();
             QElapsedTimer clock;
             clock.start();
-            kind.open(menu);
+            QWidget* window = openFromMenu(menu, kind);
             shown.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
-            QWidget* window = newest(before);
             if (window == nullptr) {
                 std::fprintf(stderr, "%s: no window opened\n", kind.name);
                 return 1;
@@ -172,7 +119,7 @@ int openTimes(frmMenuPrincipal& menu, int repeats) {
 }
 
 int idle(frmMenuPrincipal& menu, int perKind, int seconds) {
-    for (const Kind& kind : kinds()) {
+    for (const ToolKind& kind : toolKinds()) {
         for (int i = 0; i < perKind; ++i) {
             kind.open(menu);
         }
@@ -185,7 +132,7 @@ int idle(frmMenuPrincipal& menu, int perKind, int seconds) {
     const double share =
         100.0 * (processorSeconds() - before) / (static_cast<double>(wall.nsecsElapsed()) / 1e9);
     std::printf("%d idle windows (%d of each kind) and the menu for %d s: %.2f %% of one core\n",
-                perKind * static_cast<int>(kinds().size()), perKind, seconds, share);
+                perKind * static_cast<int>(toolKinds().size()), perKind, seconds, share);
     return 0;
 }
 
@@ -196,13 +143,11 @@ int soak(frmMenuPrincipal& menu, int cycles, const std::string& only) {
     std::printf("%8d %10lld %14.0f %14.0f\n", 0, static_cast<long long>(widgetsAtStart),
                 heapInUseKiB(), residentKiB());
     for (int cycle = 1; cycle <= cycles; ++cycle) {
-        for (const Kind& kind : kinds()) {
+        for (const ToolKind& kind : toolKinds()) {
             if (!only.empty() && only != kind.name) {
                 continue;
             }
-            const QWidgetList before = QApplication::topLevelWidgets();
-            kind.open(menu);
-            QWidget* window = newest(before);
+            QWidget* window = openFromMenu(menu, kind);
             kind.computeAnAnswer(window);
             QCoreApplication::processEvents();
             window->close();

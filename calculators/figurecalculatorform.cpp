@@ -240,11 +240,7 @@ void FigureCalculatorForm::Limpiar() {
     if (!isVisible()) {
         return;
     }
-    Text1->setFocus(Qt::OtherFocusReason);
-    // Text1 may hold the focus already, in which case no focus event empties it.
-    if (Text1->hasFocus()) {
-        Text_GotFocus(Text1);
-    }
+    giveFocus(Text1);
 }
 
 void FigureCalculatorForm::Combo1_Click() {

@@ -22,6 +22,15 @@ inline void zeroWhenEmpty(QLineEdit* box) {
     }
 }
 
+// Moves the focus to a box. A box that holds the focus already gets no focus event, yet it must
+// still show empty rather than "0" while it has the focus.
+inline void giveFocus(QLineEdit* box) {
+    box->setFocus(Qt::OtherFocusReason);
+    if (box->hasFocus()) {
+        emptyZeroOnFocus(box);
+    }
+}
+
 // Whether a focus event moves the focus: a context menu takes it only for a moment, while the
 // box is still being edited.
 inline bool movesFocus(const QEvent* event) {

@@ -199,15 +199,10 @@ void frmPitagoras::showOutcome(const SolverOutcome& outcome) {
             showError(this, toQString(outcome.message));
             return;
         case SolverOutcome::Kind::Result: {
-            const int index = outcome.box;
-            QLineEdit* box = txtZ[static_cast<std::size_t>(index)];
+            QLineEdit* box = txtZ[static_cast<std::size_t>(outcome.box)];
             box->setText(toQString(outcome.text));
-            box->setFocus(Qt::OtherFocusReason);
-            // A box that held the focus already gets no focus event; a result "0" must still
-            // show empty while the box has the focus.
-            if (box->hasFocus()) {
-                txtZ_GotFocus(index);
-            }
+            // A result "0" shows empty while its box has the focus.
+            giveFocus(box);
             return;
         }
     }

@@ -122,8 +122,10 @@ class FrmMenuPrincipalTest : public QObject {
         QVERIFY(!menu->lblLink[0]->isOpaque());
         QVERIFY(!menu->lblLink[1]->isOpaque());
         QCOMPARE(menu->lblLink[0]->backgroundColour(), QColor(10, 10, 10));
-        QCOMPARE(menu->lblShow->palette().color(QPalette::Window), QColor(20, 20, 20));
-        QCOMPARE(menu->palette().color(QPalette::Window), QColor(250, 250, 250));
+        const QImage shown = menu->grab().toImage();
+        QCOMPARE(shown.pixelColor(10, 150), QColor(250, 250, 250));
+        QCOMPARE(shown.pixelColor(menu->lblShow->x() + 60, menu->lblShow->y() + 3),
+                 QColor(20, 20, 20));
         QStringList items;
         for (QAction* action : menu->figMenu->actions()) {
             items << (action->isSeparator() ? QStringLiteral("-") : action->text());

@@ -1,17 +1,11 @@
 #include <malloc.h>
 
-#include <QAction>
 #include <QApplication>
-#include <QLineEdit>
 #include <QtTest>
-#include <functional>
 
-#include "calculators/calculatorwindows.h"
 #include "common/windowstyle.h"
-#include "converter/converterbox.h"
-#include "converter/frmconvert.h"
 #include "shell/frmmenuprincipal.h"
-#include "solver/frmpitagoras.h"
+#include "tests/support/toolwindows.h"
 
 using zelmora::frmMenuPrincipal;
 
@@ -22,40 +16,14 @@ class SoakTest : public QObject {
   private:
     frmMenuPrincipal* menu = nullptr;
 
-    QWidget* openFromMenu(const std::function<void()>& choose) {
-        const QWidgetList before = QApplication::topLevelWidgets();
-        choose();
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (!before.contains(window) && window->isVisible()) {
-                return window;
-            }
-        }
-        return nullptr;
-    }
-
     // One window of every kind, each used and closed.
     bool cycle() {
-        const std::function<void()> choices[] = {
-            [this] { menu->figArea->trigger(); }, [this] { menu->figPerimetro->trigger(); },
-            [this] { menu->figVolumen->trigger(); }, [this] { menu->cmdButton_Click(1); },
-            [this] { menu->cmdButton_Click(2); }};
-        for (const auto& choose : choices) {
-            QWidget* window = openFromMenu(choose);
+        for (const zelmora::testing::ToolKind& kind : zelmora::testing::toolKinds()) {
+            QWidget* window = zelmora::testing::openFromMenu(*menu, kind);
             if (window == nullptr) {
                 return false;
             }
-            if (auto* calculator = qobject_cast<zelmora::FigureCalculatorForm*>(window)) {
-                calculator->Text1->setText(QStringLiteral("3"));
-                calculator->cmdAnswer_Click();
-            } else if (auto* solver = qobject_cast<zelmora::frmPitagoras*>(window)) {
-                solver->txtZ[1]->setText(QStringLiteral("3"));
-                solver->txtZ[2]->setText(QStringLiteral("4"));
-                solver->cmdShow1_Click();
-            } else if (auto* converter = qobject_cast<zelmora::frmConvert*>(window)) {
-                converter->txtCajaA->setText(QStringLiteral("5"));
-                converter->txtCajaA_GotFocus();
-                converter->txtCajaA_KeyPress();
-            }
+            kind.computeAnAnswer(window);
             QCoreApplication::processEvents();
             window->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -89,6 +57,9 @@ class SoakTest : public QObject {
         const std::size_t after = mallinfo2().uordblks;
         QCOMPARE(QApplication::allWidgets().size(), widgets);
         QCOMPARE(QApplication::topLevelWidgets().size(), topLevels);
+        if (warm == 0) {
+            QSKIP("this allocator does not report the heap in use (a sanitizer build)");
+        }
         // 1500 more windows: a kilobyte kept by each would show as 1.5 MB here.
         const auto growth = static_cast<long long>(after) - static_cast<long long>(warm);
         QVERIFY2(growth < 128 * 1024,
