@@ -293,11 +293,17 @@ class FrmAreaTest : public QObject {
         QTest::addColumn<bool>("combo2");
         QTest::addColumn<bool>("combo3");
         QTest::addColumn<QString>("label3");
-        QTest::newRow("CUADRADO") << 1 << false << false << false << false << "X";
-        QTest::newRow("RECTÁNGULO") << 2 << true << false << true << false << "X";
-        QTest::newRow("TRAPECIO") << 5 << true << true << true << true << "Altura: (h)";
-        QTest::newRow("POLÍGONO REG.") << 6 << true << true << false << true << "Apotema: (a)";
-        QTest::newRow("ESFERA") << 8 << false << false << false << false << "X";
+        QTest::addColumn<QString>("formula");
+        QTest::newRow("CUADRADO") << 1 << false << false << false << false << "X"
+                                  << "A = L²";
+        QTest::newRow("RECTÁNGULO") << 2 << true << false << true << false << "X"
+                                    << "A = b * h";
+        QTest::newRow("TRAPECIO") << 5 << true << true << true << true << "Altura: (h)"
+                                  << "A = (B + b) * h / 2";
+        QTest::newRow("POLÍGONO REG.") << 6 << true << true << false << true << "Apotema: (a)"
+                                       << "A = L * # * a / 2";
+        QTest::newRow("ESFERA") << 8 << false << false << false << false << "X"
+                                << "A = Pi * 4 * r²";
     }
     void figureRowsSetLabelsBoxesAndUnitLabels() {
         QFETCH(int, number);
@@ -306,6 +312,7 @@ class FrmAreaTest : public QObject {
         QFETCH(bool, combo2);
         QFETCH(bool, combo3);
         QFETCH(QString, label3);
+        QFETCH(QString, formula);
         option(number)->click();
         QCOMPARE(w->Text2->isVisible(), text2);
         QCOMPARE(w->Label2->isVisible(), text2);
@@ -314,8 +321,7 @@ class FrmAreaTest : public QObject {
         QCOMPARE(w->Combo2->isVisible(), combo2);
         QCOMPARE(w->Combo3->isVisible(), combo3);
         QCOMPARE(w->Label3->text(), label3);
-        QCOMPARE(w->lblForm->text(),
-                 zelmora::toQString(w->table().figures[number - 1].formulaText));
+        QCOMPARE(w->lblForm->text(), formula);
     }
 
     void labelsKeepTheirOldCaptionWhenUnused() {
