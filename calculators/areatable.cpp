@@ -48,7 +48,6 @@ constexpr FigureShape kImages[] = {
 constexpr CalculatorTable kTable{
     .formName = "frmArea",
     .caption = "CALCULANDO ÁREA",
-    .power = 2,
     .suffix = "²",
     .measureUnits = {"mm", "cm", "m", "km"},
     .answerUnits = {"mm²", "cm²", "m²", "km²"},

@@ -1,10 +1,7 @@
 #include "calculators/figurecalculatorform.h"
 
 #include <QComboBox>
-#include <QEvent>
-#include <QFocusEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,7 +10,6 @@
 #include "calculators/figurepicture.h"
 #include "common/basvar.h"
 #include "common/numberbox.h"
-#include "common/numbertext.h"
 #include "common/shape.h"
 #include "common/windowstyle.h"
 
@@ -31,8 +27,8 @@ Shape* border(QWidget* parent, const QString& name) {
     return shape;
 }
 
-QLineEdit* measureBox(QWidget* parent, const QString& name, int top) {
-    auto* box = named(new QLineEdit(parent), name);
+NumberBox* measureBox(QWidget* parent, const QString& name, int top) {
+    auto* box = named(new NumberBox(QString(), parent), name);
     box->setGeometry(10, top, 126, 23);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     box->setMaxLength(12);
@@ -175,8 +171,10 @@ void FigureCalculatorForm::buildControls() {
         connect(Combo4, &QComboBox::activated, this, &FigureCalculatorForm::Combo4_Click);
     }
     connect(cmdAnswer, &QPushButton::clicked, this, &FigureCalculatorForm::cmdAnswer_Click);
-    for (QLineEdit* box : measureBoxes()) {
-        box->installEventFilter(this);
+    for (NumberBox* box : measureBoxes()) {
+        connect(box, &NumberBox::gotFocus, this, [this, box] { Text_GotFocus(box); });
+        connect(box, &NumberBox::lostFocus, this, [this, box] { Text_LostFocus(box); });
+        connect(box, &NumberBox::enterPressed, this, [this, box] { Text_KeyPress(box); });
     }
 
     // Tab order: the figure column, the measures, the button, the answer and the units.
@@ -198,8 +196,8 @@ void FigureCalculatorForm::buildControls() {
 }
 
 void FigureCalculatorForm::Form_Load() {
-    setBackground(this, QColor(250, 250, 250));
-    setBackground(Frame2, QColor(250, 250, 250));
+    setBackground(this, kWindowColour);
+    setBackground(Frame2, kWindowColour);
     setButtonColour(cmdAnswer, QColor(250, 40, 40));
     Combo1->setCurrentIndex(Combo1->findText(QStringLiteral("cm")));
     Option_Click(1);
@@ -227,13 +225,13 @@ void FigureCalculatorForm::Option_Click(int number) {
 }
 
 void FigureCalculatorForm::Limpiar() {
-    for (QLineEdit* box : measureBoxes()) {
+    for (NumberBox* box : measureBoxes()) {
         box->setText(QStringLiteral("0"));
     }
     txtAnswer->setText(QStringLiteral("0"));
     Respuesta = 0.0;
     cmdAnswer->setText(kComputeCaption);
-    for (QLineEdit* box : measureBoxes()) {
+    for (NumberBox* box : measureBoxes()) {
         box->setEnabled(true);
     }
     // Before the window is shown the focus cannot move; the clearing then ends here.
@@ -263,10 +261,10 @@ void FigureCalculatorForm::Combo1_Click() {
 }
 
 void FigureCalculatorForm::Combo4_Click() {
-    const auto converted = convertAnswer(table_, Combo1->currentText().toStdString(),
-                                         Combo4->currentText().toStdString(), Respuesta);
+    const auto converted = convertedAnswerText(table_, Combo1->currentText().toStdString(),
+                                               Combo4->currentText().toStdString(), Respuesta);
     if (converted) {
-        txtAnswer->setText(toQString(generalNumberText(*converted)));
+        txtAnswer->setText(toQString(*converted));
     }
 }
 
@@ -281,10 +279,11 @@ void FigureCalculatorForm::cmdAnswer_Click() {
     }
     for (std::size_t i = 0; i < Option.size(); ++i) {
         if (Option[i]->isChecked()) {
-            Respuesta =
-                figureValue(table_.figures[i], Text1->text().toStdString(),
-                            Text2->text().toStdString(), Text3->text().toStdString(), basVar::Pi);
-            txtAnswer->setText(toQString(generalNumberText(Respuesta)));
+            const FigureAnswer answer =
+                computeFigure(table_, static_cast<int>(i) + 1, Text1->text().toStdString(),
+                              Text2->text().toStdString(), Text3->text().toStdString(), basVar::Pi);
+            Respuesta = answer.respuesta;
+            txtAnswer->setText(toQString(answer.text));
             break;
         }
     }
@@ -294,21 +293,21 @@ void FigureCalculatorForm::cmdAnswer_Click() {
     if (Text1->hasFocus() || Text2->hasFocus() || Text3->hasFocus()) {
         cmdAnswer->setFocus(Qt::OtherFocusReason);
     }
-    for (QLineEdit* box : measureBoxes()) {
+    for (NumberBox* box : measureBoxes()) {
         box->setEnabled(false);
     }
     cmdAnswer->setText(kClearCaption);
 }
 
-void FigureCalculatorForm::Text_GotFocus(QLineEdit* box) {
+void FigureCalculatorForm::Text_GotFocus(NumberBox* box) {
     emptyZeroOnFocus(box);
 }
 
-void FigureCalculatorForm::Text_LostFocus(QLineEdit* box) {
+void FigureCalculatorForm::Text_LostFocus(NumberBox* box) {
     zeroWhenEmpty(box);
 }
 
-void FigureCalculatorForm::Text_KeyPress(QLineEdit* box) {
+void FigureCalculatorForm::Text_KeyPress(NumberBox* box) {
     if (box == Text1 && Text2->isVisibleTo(this)) {
         Text2->setFocus(Qt::TabFocusReason);
     } else if (box == Text2 && Text3->isVisibleTo(this)) {
@@ -316,36 +315,6 @@ void FigureCalculatorForm::Text_KeyPress(QLineEdit* box) {
     } else {
         cmdAnswer_Click();
     }
-}
-
-bool FigureCalculatorForm::eventFilter(QObject* watched, QEvent* event) {
-    auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box == nullptr) {
-        return QWidget::eventFilter(watched, event);
-    }
-    switch (event->type()) {
-        case QEvent::FocusIn:
-            if (movesFocus(event)) {
-                Text_GotFocus(box);
-            }
-            break;
-        case QEvent::FocusOut:
-            if (movesFocus(event)) {
-                Text_LostFocus(box);
-            }
-            break;
-        case QEvent::KeyPress: {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                Text_KeyPress(box);
-                return true;
-            }
-            break;
-        }
-        default:
-            break;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace zelmora

@@ -16,6 +16,7 @@ class QRadioButton;
 namespace zelmora {
 
 class FigurePicture;
+class NumberBox;
 class Shape;
 
 // The one figure calculator form. A figure table makes it the area, perimeter or volume
@@ -25,6 +26,24 @@ class FigureCalculatorForm : public QWidget {
   public:
     static constexpr int kWidth = 377;
     static constexpr int kHeight = 297;
+
+  protected:
+    FigureCalculatorForm(const CalculatorTable& table, QWidget* parent);
+
+  private:
+    void buildControls();
+    void Form_Load();
+    void Option_Click(int number);
+    void Limpiar();
+    void Combo1_Click();
+    void Combo4_Click();
+    void cmdAnswer_Click();
+    void Text_GotFocus(NumberBox* box);
+    void Text_LostFocus(NumberBox* box);
+    void Text_KeyPress(NumberBox* box);
+    std::array<NumberBox*, 3> measureBoxes() const { return {Text1, Text2, Text3}; }
+
+    const CalculatorTable& table_;
 
     // The last computed value, in the measure unit raised to the calculator's power.
     double Respuesta = 0.0;
@@ -38,9 +57,9 @@ class FigureCalculatorForm : public QWidget {
     QLabel* Label1;
     QLabel* Label2;
     QLabel* Label3;
-    QLineEdit* Text1;
-    QLineEdit* Text2;
-    QLineEdit* Text3;
+    NumberBox* Text1;
+    NumberBox* Text2;
+    NumberBox* Text3;
     QComboBox* Combo1;
     QLabel* Combo2;
     QLabel* Combo3;
@@ -53,28 +72,6 @@ class FigureCalculatorForm : public QWidget {
     FigurePicture* imgFig;
     Shape* Shape1;
     std::vector<FigurePicture*> Image;  // Image[0] is Image1
-
-    const CalculatorTable& table() const { return table_; }
-
-    void Option_Click(int number);
-    void Limpiar();
-    void Combo1_Click();
-    void Combo4_Click();
-    void cmdAnswer_Click();
-
-  protected:
-    FigureCalculatorForm(const CalculatorTable& table, QWidget* parent);
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
-    void buildControls();
-    void Form_Load();
-    void Text_GotFocus(QLineEdit* box);
-    void Text_LostFocus(QLineEdit* box);
-    void Text_KeyPress(QLineEdit* box);
-    std::array<QLineEdit*, 3> measureBoxes() const { return {Text1, Text2, Text3}; }
-
-    const CalculatorTable& table_;
 };
 
 }  // namespace zelmora

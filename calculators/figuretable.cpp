@@ -18,31 +18,25 @@ std::optional<std::size_t> unitIndex(const std::array<std::string_view, kUnitCou
 
 }  // namespace
 
-double figureValue(const FigureRow& figure, std::string_view textA, std::string_view textB,
-                   std::string_view textC, double pi) {
-    return figure.formula(leadingNumber(textA), leadingNumber(textB), leadingNumber(textC), pi);
+FigureAnswer computeFigure(const CalculatorTable& table, int figure, std::string_view textA,
+                           std::string_view textB, std::string_view textC, double pi) {
+    const FigureRow& row = table.figures[static_cast<std::size_t>(figure - 1)];
+    const double respuesta =
+        row.formula(leadingNumber(textA), leadingNumber(textB), leadingNumber(textC), pi);
+    // Overflow anywhere (a measure beyond a double, a product) ends in an infinity or a NaN,
+    // which the general number text writes as the overflow word.
+    return {respuesta, generalNumberText(respuesta)};
 }
 
-std::optional<double> convertAnswer(const CalculatorTable& table, std::string_view measureUnit,
-                                    std::string_view answerUnit, double respuesta) {
+std::optional<std::string> convertedAnswerText(const CalculatorTable& table,
+                                               std::string_view measureUnit,
+                                               std::string_view answerUnit, double respuesta) {
     const auto row = unitIndex(table.measureUnits, measureUnit);
     const auto column = unitIndex(table.answerUnits, answerUnit);
     if (!row || !column) {
         return std::nullopt;
     }
-    return table.factors[*row][*column].apply(respuesta);
-}
-
-std::string computeAnswerText(const CalculatorTable& table, int figure, std::string_view textA,
-                              std::string_view textB, std::string_view textC,
-                              std::string_view measureUnit, std::string_view answerUnit,
-                              double pi) {
-    const double respuesta =
-        figureValue(table.figures[static_cast<std::size_t>(figure - 1)], textA, textB, textC, pi);
-    // Overflow anywhere (a measure beyond a double, a product, the unit factor) ends in an
-    // infinity or a NaN, which the general number text writes as the overflow word.
-    return generalNumberText(
-        convertAnswer(table, measureUnit, answerUnit, respuesta).value_or(respuesta));
+    return generalNumberText(table.factors[*row][*column].apply(respuesta));
 }
 
 }  // namespace zelmora

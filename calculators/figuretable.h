@@ -73,7 +73,6 @@ inline constexpr std::size_t kUnitCount = 4;
 struct CalculatorTable {
     std::string_view formName;  // the window's object name
     std::string_view caption;   // the window's title
-    int power;                  // 1 perimeter, 2 area, 3 volume
     std::string_view suffix;    // appended to a measure unit to name its answer unit
     std::array<std::string_view, kUnitCount> measureUnits;
     std::array<std::string_view, kUnitCount> answerUnits;
@@ -89,20 +88,19 @@ const CalculatorTable& areaTable();
 const CalculatorTable& perimeterTable();
 const CalculatorTable& volumeTable();
 
-// The figure's value from the three measure texts, read with the leading-numeric parse.
-double figureValue(const FigureRow& figure, std::string_view textA, std::string_view textB,
-                   std::string_view textC, double pi);
+// What the calculator's button computes: Respuesta, the chosen figure's value from the three
+// measure texts read with the leading-numeric parse, and the text the answer box first shows.
+struct FigureAnswer {
+    double respuesta;
+    std::string text;
+};
+FigureAnswer computeFigure(const CalculatorTable& table, int figure, std::string_view textA,
+                           std::string_view textB, std::string_view textC, double pi);
 
-// Respuesta converted into the answer unit, or nothing when either unit text is not one of the
-// table's units (compared exactly, case and suffix included).
-std::optional<double> convertAnswer(const CalculatorTable& table, std::string_view measureUnit,
-                                    std::string_view answerUnit, double respuesta);
-
-// The whole computation of a calculator without its window: figure number (1-based), the three
-// measure texts, the two unit texts and pi give the answer text. With a unit outside the table
-// the answer is the figure's value itself.
-std::string computeAnswerText(const CalculatorTable& table, int figure, std::string_view textA,
-                              std::string_view textB, std::string_view textC,
-                              std::string_view measureUnit, std::string_view answerUnit, double pi);
+// Respuesta converted into the answer unit, as the answer box shows it; nothing when either unit
+// text is not one of the table's units (compared exactly, case and suffix included).
+std::optional<std::string> convertedAnswerText(const CalculatorTable& table,
+                                               std::string_view measureUnit,
+                                               std::string_view answerUnit, double respuesta);
 
 }  // namespace zelmora

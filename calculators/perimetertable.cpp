@@ -49,7 +49,6 @@ constexpr FigureShape kImages[] = {
 constexpr CalculatorTable kTable{
     .formName = "frmPerimetro",
     .caption = "CALCULANDO PERÍMETRO",
-    .power = 1,
     .suffix = "",
     .measureUnits = {"mm", "cm", "m", "km"},
     .answerUnits = {"mm", "cm", "m", "km"},

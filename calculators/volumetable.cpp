@@ -49,7 +49,6 @@ constexpr FigureShape kImages[] = {
 const CalculatorTable kTable{
     .formName = "frmVolumen",
     .caption = "CALCULANDO VOLUMEN",
-    .power = 3,
     .suffix = "³",
     .measureUnits = {"mm", "cm", "m", "km"},
     .answerUnits = {"mm³", "cm³", "m³", "km³"},

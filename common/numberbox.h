@@ -1,12 +1,32 @@
 #pragma once
 
-#include <QEvent>
-#include <QFocusEvent>
 #include <QLineEdit>
 
-// The convention of the calculators' and the solver's number boxes: a box shows "0" when it is
-// empty and does not have the focus.
+// The number boxes of the calculators and the solver, and their convention: a box shows "0"
+// when it is empty and does not have the focus.
 namespace zelmora {
+
+// A one-line text box that tells its window when it gains or loses the focus, when Enter is
+// pressed in it and when it is double-clicked. A context menu takes the focus only for a moment,
+// while the box is still being edited: that is neither a gain nor a loss. Enter is consumed,
+// never inserted.
+class NumberBox : public QLineEdit {
+    Q_OBJECT
+  public:
+    explicit NumberBox(const QString& text, QWidget* parent = nullptr);
+
+  signals:
+    void gotFocus();
+    void lostFocus();
+    void enterPressed();
+    void doubleClicked();
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
 
 // On gaining the focus a box that shows "0" is emptied, so that the user types over it.
 inline void emptyZeroOnFocus(QLineEdit* box) {
@@ -29,12 +49,6 @@ inline void giveFocus(QLineEdit* box) {
     if (box->hasFocus()) {
         emptyZeroOnFocus(box);
     }
-}
-
-// Whether a focus event moves the focus: a context menu takes it only for a moment, while the
-// box is still being edited.
-inline bool movesFocus(const QEvent* event) {
-    return static_cast<const QFocusEvent*>(event)->reason() != Qt::PopupFocusReason;
 }
 
 }  // namespace zelmora

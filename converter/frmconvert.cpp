@@ -132,7 +132,7 @@ void frmConvert::buildControls() {
 }
 
 void frmConvert::Form_Load() {
-    setBackground(this, QColor(250, 250, 250));
+    setBackground(this, kWindowColour);
     setOptionColour(Option2, kChosen);
     setOptionColour(Option1, kNotChosen);
     setOptionColour(Option3, kNotChosen);

@@ -22,6 +22,34 @@ class frmConvert : public QWidget {
 
     explicit frmConvert(QWidget* parent = nullptr);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildControls();
+    void Form_Load();
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void cmdIzqA_Click();
+    void cmdDerA_Click();
+    void cmdIzqB_Click();
+    void cmdDerB_Click();
+    void txtCajaA_GotFocus();
+    void txtCajaB_GotFocus();
+    void txtCajaA_KeyPress();
+    void txtCajaB_KeyPress();
+    void chooseFamily(int modo);
+    void arrow(int caja, Step step);
+    void GoConvert();
+    // The boxes' texts into the converter, before a routine reads them.
+    void readBoxes();
+    // The converter's texts into the controls, after a routine wrote them.
+    void showTexts();
+
+    ConverterState state_;
+    ConverterTexts texts_;
+
     QLabel* lblSafe;
     QRadioButton* Option2;
     QRadioButton* Option1;
@@ -34,37 +62,6 @@ class frmConvert : public QWidget {
     ConverterBox* txtCajaB;
     QPushButton* cmdDerB;
     QLabel* lblUnidad2;
-
-    const ConverterState& state() const { return state_; }
-
-    void Option1_Click();
-    void Option2_Click();
-    void Option3_Click();
-    void cmdIzqA_Click();
-    void cmdDerA_Click();
-    void cmdIzqB_Click();
-    void cmdDerB_Click();
-    void txtCajaA_GotFocus();
-    void txtCajaB_GotFocus();
-    void txtCajaA_KeyPress();
-    void txtCajaB_KeyPress();
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
-    void buildControls();
-    void Form_Load();
-    void chooseFamily(int modo);
-    void arrow(int caja, Step step);
-    void GoConvert();
-    // The boxes' texts into the converter, before a routine reads them.
-    void readBoxes();
-    // The converter's texts into the controls, after a routine wrote them.
-    void showTexts();
-
-    ConverterState state_;
-    ConverterTexts texts_;
 };
 
 }  // namespace zelmora

@@ -10,24 +10,30 @@
 #include "common/numbertext.h"
 #include "fuzz/properties.h"
 
-// The area, perimeter and volume calculators: any figure of any table, any measure texts, any
-// unit texts (the table's own units or anything typed) and any pi. The answer is always the
-// overflow word or a general number text that reads back to itself, and it is the figure's value
-// converted by the ratio of the two units raised to the table's power.
+// The area, perimeter and volume calculators through the functions their button and answer unit
+// call: any figure of any table, any measure texts, any unit texts (the table's own units or
+// anything typed) and any pi. Every answer is the overflow word or a general number text, and
+// the converted answer is the figure's value times the ratio of the two units raised to the
+// calculator's power.
 namespace {
 
 using namespace zelmora;
 using zelmora::fuzz::isOutputText;
 using zelmora::fuzz::Reader;
 
-const CalculatorTable& table(std::uint8_t choice) {
+struct Calculator {
+    const CalculatorTable& table;
+    int power;  // of the length ratio between two units
+};
+
+Calculator calculator(std::uint8_t choice) {
     switch (choice % 3) {
         case 0:
-            return areaTable();
+            return {areaTable(), 2};
         case 1:
-            return perimeterTable();
+            return {perimeterTable(), 1};
         default:
-            return volumeTable();
+            return {volumeTable(), 3};
     }
 }
 
@@ -57,7 +63,7 @@ std::optional<std::size_t> indexOf(const std::array<std::string_view, kUnitCount
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Reader in(data, size);
-    const CalculatorTable& t = table(in.byte());
+    const auto [t, power] = calculator(in.byte());
     const int figure = static_cast<int>(in.byte() % t.figures.size()) + 1;
     // Pi as the options panel sets it (4 to 14 decimals), or read from any text.
     const std::uint8_t piChoice = in.byte();
@@ -70,31 +76,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view b = in.text();
     const std::string_view c = in.rest();
 
-    const std::string answer = computeAnswerText(t, figure, a, b, c, measureUnit, answerUnit, pi);
-    FUZZ_CHECK(isOutputText(answer));
+    // The button: Respuesta and its text, then the answer unit's conversion.
+    const FigureAnswer answer = computeFigure(t, figure, a, b, c, pi);
+    FUZZ_CHECK(isOutputText(answer.text));
+    FUZZ_CHECK(answer.text == generalNumberText(answer.respuesta));
     // The same texts give the same answer.
-    FUZZ_CHECK(computeAnswerText(t, figure, a, b, c, measureUnit, answerUnit, pi) == answer);
+    FUZZ_CHECK(computeFigure(t, figure, a, b, c, pi).text == answer.text);
 
-    const double respuesta =
-        figureValue(t.figures[static_cast<std::size_t>(figure - 1)], a, b, c, pi);
     const auto row = indexOf(t.measureUnits, measureUnit);
     const auto column = indexOf(t.answerUnits, answerUnit);
-    const std::optional<double> converted = convertAnswer(t, measureUnit, answerUnit, respuesta);
+    const std::optional<std::string> converted =
+        convertedAnswerText(t, measureUnit, answerUnit, answer.respuesta);
     FUZZ_CHECK(converted.has_value() == (row && column));
     if (!converted) {
-        FUZZ_CHECK(answer == generalNumberText(respuesta));
         return 0;
     }
-    // A value beyond a double, or a NaN from one, shows as the overflow word.
-    if (!std::isfinite(*converted)) {
-        FUZZ_CHECK(answer == kOverflowText);
+    FUZZ_CHECK(isOutputText(*converted));
+    // The conversion is the ratio of the two lengths raised to the calculator's power.
+    const double ratio = std::pow(kMillimetres[*row] / kMillimetres[*column], power);
+    const double expected = answer.respuesta * ratio;
+    // A value beyond a double, or a NaN from one, shows as the overflow word, and nothing else
+    // does.
+    if (!std::isfinite(answer.respuesta)) {
+        FUZZ_CHECK(*converted == kOverflowText);
+    }
+    if (*converted == kOverflowText) {
+        FUZZ_CHECK(!(std::fabs(expected) < 1e300));
         return 0;
     }
-    FUZZ_CHECK(answer != kOverflowText);
-    // The conversion is the ratio of the two lengths raised to the table's power.
-    const double ratio = std::pow(kMillimetres[*row] / kMillimetres[*column], t.power);
-    const double expected = respuesta * ratio;
-    const double shown = leadingNumber(answer);
+    const double shown = leadingNumber(*converted);
     if (std::fabs(expected) > 1e-290 && std::fabs(expected) < 1e300) {
         FUZZ_CHECK(std::fabs(shown - expected) <= std::fabs(expected) * 1e-14);
     }

@@ -4,24 +4,20 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <algorithm>
 
 #include "calculators/calculatorwindows.h"
-#include "common/basvar.h"
 #include "common/messages.h"
-#include "common/numbertext.h"
 #include "common/shape.h"
 #include "common/windowstyle.h"
 #include "converter/frmconvert.h"
 #include "shell/desktopservices.h"
+#include "shell/frmepi.h"
 #include "shell/menucontrols.h"
 #include "shell/menupictures.h"
-#include "shell/piprecision.h"
 #include "solver/frmpitagoras.h"
 
 namespace zelmora {
@@ -29,7 +25,6 @@ namespace {
 
 const QString kWelcome = QStringLiteral("BIENVENIDO");
 const QColor kLinkText(224, 224, 224);
-const QColor kLightRed(255, 128, 128);
 
 // Opens a new, independent tool window with no owner; the menu keeps no reference to it.
 template <typename Window>
@@ -95,15 +90,23 @@ void frmMenuPrincipal::buildControls() {
     const QString linkTexts[] = {QStringLiteral("!"), QStringLiteral("?")};
     const QString linkNames[] = {QStringLiteral("Acerca de Zelmora"),
                                  QStringLiteral("Manual de Zelmora")};
-    for (int i = 0; i < 2; ++i) {
+    for (int i = About; i <= Manual; ++i) {
         lblLink[i] = named(new LinkLabel(linkTexts[i], this), QStringLiteral("lblLink(%1)").arg(i));
-        lblLink[i]->setGeometry(i == 0 ? 504 : 488, 232, 17, 25);
+        lblLink[i]->setGeometry(i == About ? 504 : 488, 232, 17, 25);
         lblLink[i]->setTextColour(kLinkText);
         lblLink[i]->setFont(calibri(14.25));
         lblLink[i]->setAccessibleName(linkNames[i]);
     }
 
-    buildOptionsPanel();
+    optionsPanel = new frmePi(this);
+    lblLink[FewerDecimals] = optionsPanel->fewerLink();
+    lblLink[MoreDecimals] = optionsPanel->moreLink();
+    // The gear and the links are labels: a click leaves the focus where it was (the caret stays
+    // in the box of decimals), while Tab still reaches them.
+    imgConf->setFocusPolicy(Qt::TabFocus);
+    for (LinkLabel* link : lblLink) {
+        link->setFocusPolicy(Qt::TabFocus);
+    }
 
     // Every control follows the pointer, so that the status text names what it rests on.
     setMouseTracking(true);
@@ -130,84 +133,27 @@ void frmMenuPrincipal::buildControls() {
     connect(figPerimetro, &QAction::triggered, this, &frmMenuPrincipal::figPerimetro_Click);
     connect(figVolumen, &QAction::triggered, this, &frmMenuPrincipal::figVolumen_Click);
     connect(imgConf, &QAbstractButton::clicked, this, &frmMenuPrincipal::imgConf_Click);
-    for (int i = 0; i < 4; ++i) {
-        connect(lblLink[i], &QAbstractButton::clicked, this, [this, i] { lblLink_Click(i); });
+    for (const Link link : {About, Manual, FewerDecimals, MoreDecimals}) {
+        connect(lblLink[link], &QAbstractButton::clicked, this,
+                [this, link] { lblLink_Click(link); });
     }
-    connect(txtFormat, &QLineEdit::textChanged, this, &frmMenuPrincipal::txtFormat_Change);
 
     setTabOrder(cmdButton[0], cmdButton[1]);
     setTabOrder(cmdButton[1], cmdButton[2]);
     setTabOrder(cmdButton[2], imgConf);
-    setTabOrder(imgConf, lblLink[2]);
-    setTabOrder(lblLink[2], txtFormat);
-    setTabOrder(txtFormat, lblLink[3]);
-    setTabOrder(lblLink[3], lblLink[1]);
-    setTabOrder(lblLink[1], lblLink[0]);
-}
-
-void frmMenuPrincipal::buildOptionsPanel() {
-    frmePi = named(new QFrame(this), QStringLiteral("frmePi"));
-    frmePi->setGeometry(32, 256, 489, 33);
-    setBackground(frmePi, QColor(192, 192, 192));
-
-    Label1 = named(new QLabel(QStringLiteral("Cantidad de decimales en Pi:"), frmePi),
-                   QStringLiteral("Label1"));
-    Label1->setGeometry(8, 4, 257, 25);
-    Label1->setFont(calibri(15.75));
-
-    const QString signs[] = {QStringLiteral("-"), QStringLiteral("+")};
-    const QString signNames[] = {QStringLiteral("Menos decimales"),
-                                 QStringLiteral("Más decimales")};
-    for (int i = 2; i < 4; ++i) {
-        lblLink[i] =
-            named(new LinkLabel(signs[i - 2], frmePi), QStringLiteral("lblLink(%1)").arg(i));
-        lblLink[i]->setGeometry(i == 2 ? 264 : 304, 4, 17, 25);
-        lblLink[i]->setTextColour(QColor(224, 224, 224));
-        lblLink[i]->setBackgroundColour(QColor(64, 64, 64));
-        lblLink[i]->setOpaque(true);
-        lblLink[i]->setFont(calibri(14.25));
-        lblLink[i]->setAccessibleName(signNames[i - 2]);
-    }
-
-    txtFormat = named(new QLineEdit(QStringLiteral("14"), frmePi), QStringLiteral("txtFormat"));
-    txtFormat->setGeometry(280, 4, 25, 25);
-    txtFormat->setAlignment(Qt::AlignCenter);
-    txtFormat->setFont(calibri(12));
-    txtFormat->setFrame(false);
-    txtFormat->setAccessibleName(Label1->text());
-    Label1->setBuddy(txtFormat);
-    QPalette box = txtFormat->palette();
-    box.setColor(QPalette::Base, QColor(224, 224, 224));
-    box.setColor(QPalette::Text, Qt::black);
-    txtFormat->setPalette(box);
-
-    Line1 = named(new QFrame(frmePi), QStringLiteral("Line1"));
-    Line1->setFrameShape(QFrame::VLine);
-    Line1->setFrameShadow(QFrame::Plain);
-    Line1->setGeometry(327, 0, 3, 33);
-
-    Label2 = named(new QLabel(QStringLiteral("Pi ="), frmePi), QStringLiteral("Label2"));
-    Label2->setFont(calibri(12, true));
-    Label2->move(336, 4);
-    Label2->setFixedHeight(25);
-    Label2->adjustSize();
-    lblPi = named(new QLabel(toQString(piText(kMostPiDecimals)), frmePi), QStringLiteral("lblPi"));
-    lblPi->setFont(calibri(12, true));
-    lblPi->move(360, 4);
-    lblPi->setFixedHeight(25);
-    lblPi->adjustSize();
-    lblPi->setAccessibleName(QStringLiteral("Valor de Pi"));
-
-    frmePi->hide();
+    setTabOrder(imgConf, lblLink[FewerDecimals]);
+    // The panel orders its own "-", box of decimals and "+".
+    setTabOrder(lblLink[MoreDecimals], lblLink[Manual]);
+    setTabOrder(lblLink[Manual], lblLink[About]);
 }
 
 void frmMenuPrincipal::Form_Load() {
-    for (int i = 0; i < 2; ++i) {
-        lblLink[i]->setBackgroundColour(QColor(10, 10, 10));
-        lblLink[i]->setOpaque(false);
+    for (const Link link : {About, Manual}) {
+        lblLink[link]->setBackgroundColour(QColor(10, 10, 10));
+        lblLink[link]->setOpaque(false);
     }
     setBackground(lblShow, QColor(20, 20, 20));
-    setBackground(this, QColor(250, 250, 250));
+    setBackground(this, kWindowColour);
 }
 
 void frmMenuPrincipal::cmdButton_Click(int index) {
@@ -245,15 +191,15 @@ void frmMenuPrincipal::figVolumen_Click() {
 }
 
 void frmMenuPrincipal::imgConf_Click() {
-    frmePi->setVisible(frmePi->isHidden());
+    optionsPanel->setVisible(optionsPanel->isHidden());
 }
 
-void frmMenuPrincipal::lblLink_Click(int index) {
-    switch (index) {
-        case 0:
+void frmMenuPrincipal::lblLink_Click(Link link) {
+    switch (link) {
+        case About:
             services_->showAbout(this);
             break;
-        case 1:
+        case Manual:
             if (!services_->networkIsUp()) {
                 showInformation(this,
                                 QStringLiteral("Se requiere una conexión a Internet, intente más "
@@ -263,32 +209,13 @@ void frmMenuPrincipal::lblLink_Click(int index) {
             // A browser that cannot be started ends the handling silently.
             services_->openInBrowser(kManualAddress);
             break;
-        case 2:
-        case 3:
-            if (const auto stepped =
-                    stepDecimals(txtFormat->text().toStdString(), index == 2 ? -1 : +1)) {
-                txtFormat->setText(toQString(*stepped));
-            }
+        case FewerDecimals:
+            optionsPanel->stepDecimals(-1);
             break;
-        default:
+        case MoreDecimals:
+            optionsPanel->stepDecimals(+1);
             break;
     }
-}
-
-void frmMenuPrincipal::txtFormat_Change() {
-    const DecimalsChoice choice = chooseDecimals(txtFormat->text().toStdString());
-    if (choice.piText) {
-        lblPi->setText(toQString(*choice.piText));
-        lblPi->adjustSize();
-    }
-    if (choice.look != DecimalsLook::Unchanged) {
-        QPalette box = txtFormat->palette();
-        box.setColor(QPalette::Base,
-                     choice.look == DecimalsLook::Accepted ? QColor(Qt::white) : kLightRed);
-        txtFormat->setPalette(box);
-    }
-    // The shared pi is always the value on display.
-    basVar::Pi = leadingNumber(lblPi->text().toStdString());
 }
 
 void frmMenuPrincipal::Form_MouseMove() {
@@ -308,23 +235,23 @@ void frmMenuPrincipal::cmdButton_MouseMove(int index) {
 
 void frmMenuPrincipal::imgConf_MouseMove() {
     BReset();
-    lblShow->setText(frmePi->isVisible() ? QStringLiteral("CERRAR OPCIONES")
-                                         : QStringLiteral("ABRIR OPCIONES"));
+    lblShow->setText(optionsPanel->isVisible() ? QStringLiteral("CERRAR OPCIONES")
+                                               : QStringLiteral("ABRIR OPCIONES"));
 }
 
-void frmMenuPrincipal::lblLink_MouseMove(int index) {
+void frmMenuPrincipal::lblLink_MouseMove(Link link) {
     BReset();
-    if (index == 0) {
+    if (link == About) {
         lblShow->setText(QStringLiteral("ACERCA DE ZELMORA"));
-    } else if (index == 1) {
+    } else if (link == Manual) {
         lblShow->setText(QStringLiteral("MANUAL DE ZELMORA"));
     }
-    lblLink[index]->setOpaque(true);
+    lblLink[link]->setOpaque(true);
 }
 
 void frmMenuPrincipal::BReset() {
-    lblLink[0]->setOpaque(false);
-    lblLink[1]->setOpaque(false);
+    lblLink[About]->setOpaque(false);
+    lblLink[Manual]->setOpaque(false);
     for (int i = 0; i < 3; ++i) {
         if (ShapeOn != i + 1) {
             overlays()[i]->setFill(Shape::Fill::Transparent);
@@ -379,14 +306,11 @@ bool frmMenuPrincipal::eventFilter(QObject* watched, QEvent* event) {
         cmdButton_MouseMove(static_cast<int>(picture - cmdButton.begin()));
     } else if (const auto link = std::find(lblLink.begin(), lblLink.end(), watched);
                link != lblLink.end()) {
-        lblLink_MouseMove(static_cast<int>(link - lblLink.begin()));
+        lblLink_MouseMove(static_cast<Link>(link - lblLink.begin()));
     } else if (watched == imgConf) {
         imgConf_MouseMove();
     } else if (watched == lblShow || watched == lblTitle[0] || watched == lblTitle[1]) {
         Form_MouseMove();
-    } else if (auto* widget = qobject_cast<QWidget*>(watched);
-               widget != nullptr && (widget == frmePi || frmePi->isAncestorOf(widget))) {
-        // The options panel's own background, captions, value and box change nothing.
     } else {
         handled = false;
     }

@@ -4,9 +4,7 @@
 #include <array>
 
 class QAction;
-class QFrame;
 class QLabel;
-class QLineEdit;
 class QMenu;
 
 namespace zelmora {
@@ -15,6 +13,7 @@ class DesktopServices;
 class LinkLabel;
 class PictureButton;
 class Shape;
+class frmePi;
 
 // The main menu: it opens every tool in a window of its own, holds the Pi precision panel and
 // the About and manual links, and its closing ends the program.
@@ -26,6 +25,37 @@ class frmMenuPrincipal final : public QWidget {
 
     explicit frmMenuPrincipal(QWidget* parent = nullptr);
 
+    // The desktop behind the About and manual links: the one seam through which tests put a fake
+    // desktop in place of the real one.
+    void setDesktopServices(DesktopServices& services) { services_ = &services; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // The elements of the link array lblLink.
+    enum Link { About = 0, Manual = 1, FewerDecimals = 2, MoreDecimals = 3 };
+
+    void buildControls();
+    void Form_Load();
+    void cmdButton_Click(int index);
+    void figArea_Click();
+    void figPerimetro_Click();
+    void figVolumen_Click();
+    void imgConf_Click();
+    void lblLink_Click(Link link);
+    void Form_MouseMove();
+    void cmdButton_MouseMove(int index);
+    void imgConf_MouseMove();
+    void lblLink_MouseMove(Link link);
+    void BReset();
+    bool Form_Unload();
+    std::array<Shape*, 3> overlays() const { return {Shape1, Shape2, Shape3}; }
+
+    DesktopServices* services_;
+
     // The overlay lit last, which the next BReset leaves lit: 1 to 3, or 0 for none.
     short ShapeOn = 0;
 
@@ -36,48 +66,13 @@ class frmMenuPrincipal final : public QWidget {
     Shape* Shape3;
     QLabel* lblShow;
     PictureButton* imgConf;
-    std::array<LinkLabel*, 4> lblLink;
-    QFrame* frmePi;
-    QLabel* Label1;
-    QLineEdit* txtFormat;
-    QFrame* Line1;
-    QLabel* Label2;
-    QLabel* lblPi;
+    std::array<LinkLabel*, 4> lblLink;  // 2 and 3 belong to the options panel
+    frmePi* optionsPanel;
     QMenu* figMenu;
     QAction* figPerimetro;
     QAction* figArea;
     QAction* figVolumen;
     QAction* figCancel;
-
-    // The desktop behind the About and manual links; tests put a fake in its place.
-    void setDesktopServices(DesktopServices& services) { services_ = &services; }
-
-    void cmdButton_Click(int index);
-    void figArea_Click();
-    void figPerimetro_Click();
-    void figVolumen_Click();
-    void imgConf_Click();
-    void lblLink_Click(int index);
-    void txtFormat_Change();
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-  private:
-    void buildControls();
-    void buildOptionsPanel();
-    void Form_Load();
-    void Form_MouseMove();
-    void cmdButton_MouseMove(int index);
-    void imgConf_MouseMove();
-    void lblLink_MouseMove(int index);
-    void BReset();
-    bool Form_Unload();
-    std::array<Shape*, 3> overlays() const { return {Shape1, Shape2, Shape3}; }
-
-    DesktopServices* services_;
 };
 
 }  // namespace zelmora

@@ -8,21 +8,28 @@ std::string piText(int decimals) {
     return fixedDecimalText(kShownPi, decimals);
 }
 
-DecimalsChoice chooseDecimals(std::string_view typed) {
+PiPanel changeDecimals(const PiPanel& panel, std::string_view typed) {
+    PiPanel next = panel;
+    next.decimals = std::string(typed);
     const double n = leadingNumber(typed);
     if (n < kFewestPiDecimals || n > kMostPiDecimals) {
-        return {std::nullopt, DecimalsLook::Refused};
+        next.look = DecimalsLook::Refused;
+    } else if (n == static_cast<int>(n)) {
+        next.piText = piText(static_cast<int>(n));
+        next.look = DecimalsLook::Accepted;
     }
-    if (n == static_cast<int>(n)) {
-        return {piText(static_cast<int>(n)), DecimalsLook::Accepted};
-    }
-    return {std::nullopt, DecimalsLook::Unchanged};
+    next.pi = leadingNumber(next.piText);
+    return next;
 }
 
-std::optional<std::string> stepDecimals(std::string_view typed, int step) {
-    const double n = leadingNumber(typed);
-    if ((step < 0 && n > kFewestPiDecimals) || (step > 0 && n < kMostPiDecimals)) {
-        return generalNumberText(n + step);
+std::optional<PiPanel> stepDecimals(const PiPanel& panel, int step) {
+    const ParsedNumber n = parseLeadingNumber(panel.decimals);
+    // A number beyond a double is an error in the handling, which then ends silently.
+    if (n.outOfRange) {
+        return std::nullopt;
+    }
+    if ((step < 0 && n.value > kFewestPiDecimals) || (step > 0 && n.value < kMostPiDecimals)) {
+        return changeDecimals(panel, generalNumberText(n.value + step));
     }
     return std::nullopt;
 }

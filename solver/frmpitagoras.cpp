@@ -1,11 +1,8 @@
 #include "solver/frmpitagoras.h"
 
 #include <QCheckBox>
-#include <QEvent>
-#include <QFocusEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <string>
@@ -61,7 +58,7 @@ struct BoxTexts {
     std::array<std::string, N> texts;
     std::array<std::string_view, N> views;
 
-    BoxTexts(const std::array<QLineEdit*, frmPitagoras::kBoxCount>& boxes, std::size_t first) {
+    BoxTexts(const std::array<NumberBox*, frmPitagoras::kBoxCount>& boxes, std::size_t first) {
         for (std::size_t i = 0; i < N; ++i) {
             texts[i] = boxes[first + i]->text().toStdString();
             views[i] = texts[i];
@@ -106,7 +103,7 @@ void frmPitagoras::buildControls() {
         QStringLiteral("Numerador de la segunda razón"),
         QStringLiteral("Denominador de la segunda razón")};
     for (int i = 0; i < kBoxCount; ++i) {
-        auto* box = named(new QLineEdit(kMarker, this), QStringLiteral("txtZ(%1)").arg(i));
+        auto* box = named(new NumberBox(kMarker, this), QStringLiteral("txtZ(%1)").arg(i));
         box->setGeometry(places[static_cast<std::size_t>(i)]);
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         box->setFont(calibri(12));
@@ -120,7 +117,9 @@ void frmPitagoras::buildControls() {
                            " padding: 0px 2px; }"
                            "QLineEdit:focus { border: 1px solid palette(highlight); }")
                 .arg(kBoxColour.name()));
-        box->installEventFilter(this);
+        connect(box, &NumberBox::gotFocus, this, [this, i] { txtZ_GotFocus(i); });
+        connect(box, &NumberBox::lostFocus, this, [this, i] { txtZ_LostFocus(i); });
+        connect(box, &NumberBox::doubleClicked, this, [this, i] { txtZ_DblClick(i); });
         txtZ[static_cast<std::size_t>(i)] = box;
     }
 
@@ -199,7 +198,7 @@ void frmPitagoras::showOutcome(const SolverOutcome& outcome) {
             showError(this, toQString(outcome.message));
             return;
         case SolverOutcome::Kind::Result: {
-            QLineEdit* box = txtZ[static_cast<std::size_t>(outcome.box)];
+            NumberBox* box = txtZ[static_cast<std::size_t>(outcome.box)];
             box->setText(toQString(outcome.text));
             // A result "0" shows empty while its box has the focus.
             giveFocus(box);
@@ -225,34 +224,6 @@ void frmPitagoras::tmrMoon_Timer() {
     const std::span<const std::string_view> views(boxes.views);
     cmdShow1->setEnabled(anyTermReadsZero(views.first(3)));
     cmdShow2->setEnabled(anyTermReadsZero(views.subspan(3)));
-}
-
-bool frmPitagoras::eventFilter(QObject* watched, QEvent* event) {
-    int index = 0;
-    while (index < kBoxCount && txtZ[static_cast<std::size_t>(index)] != watched) {
-        ++index;
-    }
-    if (index == kBoxCount) {
-        return QWidget::eventFilter(watched, event);
-    }
-    switch (event->type()) {
-        case QEvent::FocusIn:
-            if (movesFocus(event)) {
-                txtZ_GotFocus(index);
-            }
-            break;
-        case QEvent::FocusOut:
-            if (movesFocus(event)) {
-                txtZ_LostFocus(index);
-            }
-            break;
-        case QEvent::MouseButtonDblClick:
-            txtZ_DblClick(index);
-            break;
-        default:
-            break;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace zelmora

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "common/numbertext.h"
 
@@ -23,12 +24,22 @@ struct Case {
     const char* answer;
 };
 
+// What the answer box shows after the button: the figure's value, converted into the answer unit
+// when both units are the table's.
+std::string shownAnswer(const CalculatorTable& table, int figure, std::string_view a,
+                        std::string_view b, std::string_view c, std::string_view measureUnit,
+                        std::string_view answerUnit, double pi) {
+    const FigureAnswer answer = computeFigure(table, figure, a, b, c, pi);
+    return convertedAnswerText(table, measureUnit, answerUnit, answer.respuesta)
+        .value_or(answer.text);
+}
+
 class ComputeTest : public testing::TestWithParam<Case> {};
 
 TEST_P(ComputeTest, GivesTheKnownAnswer) {
     const Case& c = GetParam();
     const CalculatorTable& table = c.table();
-    EXPECT_EQ(computeAnswerText(table, c.figure, c.a, c.b, c.c, c.measureUnit, c.answerUnit, kPi),
+    EXPECT_EQ(shownAnswer(table, c.figure, c.a, c.b, c.c, c.measureUnit, c.answerUnit, kPi),
               c.answer)
         << table.formName << " " << table.figures[c.figure - 1].caption << " " << c.a << ", " << c.b
         << ", " << c.c << " " << c.measureUnit << " to " << c.answerUnit;
@@ -89,6 +100,12 @@ INSTANTIATE_TEST_SUITE_P(
                     Case{volumeTable, 7, "1", "0", "0", "cm", "cm³", "4.18879020533333"},
                     Case{volumeTable, 8, "1", "0", "0", "cm", "cm³", "0.471404520791032"},
                     Case{volumeTable, 8, "3", "0", "0", "cm", "cm³", "12.7279220613579"},
+                    // Values at which the general power function and repeated multiplication
+                    // give different doubles, and different texts.
+                    Case{volumeTable, 7, "1.3", "0", "0", "cm", "cm³", "9.20277208111733"},
+                    Case{volumeTable, 7, "2.3", "0", "0", "cm", "cm³", "50.9650104282907"},
+                    Case{volumeTable, 8, "1.06", "0", "0", "cm", "cm³", "0.561450326734451"},
+                    Case{volumeTable, 8, "2.47", "0", "0", "cm", "cm³", "7.10369984700819"},
                     Case{volumeTable, 1, "2", "0", "0", "cm", "m³", "8E-06"},
                     Case{volumeTable, 4, "1", "2", "0", "m", "cm³", "6283185.308"},
                     Case{volumeTable, 1, "2", "0", "0", "m", "cm³", "8000000"},
@@ -98,19 +115,15 @@ INSTANTIATE_TEST_SUITE_P(
                     Case{volumeTable, 1, "1E100", "0", "0", "km", "mm³", "Desbordamiento"}));
 
 TEST(Formulas, ReadPiWhenTheyCompute) {
-    EXPECT_EQ(computeAnswerText(areaTable(), 7, "1", "0", "0", "cm", "cm²", 3.1415927),
-              "3.1415927");
-    EXPECT_EQ(computeAnswerText(perimeterTable(), 8, "1", "0", "0", "cm", "cm", 3.14159),
-              "3.14159");
+    EXPECT_EQ(computeFigure(areaTable(), 7, "1", "0", "0", 3.1415927).text, "3.1415927");
+    EXPECT_EQ(computeFigure(perimeterTable(), 8, "1", "0", "0", 3.14159).text, "3.14159");
 }
 
-TEST(Formulas, VolumePowerIsTheGeneralPowerFunction) {
-    const FigureRow& sphere = volumeTable().figures[6];
-    const FigureRow& octahedron = volumeTable().figures[7];
-    const double a = 1.1;
-    EXPECT_EQ(sphere.formula(a, 0, 0, kPi), (std::pow(a, 3) * (kPi * 4)) / 3);
-    EXPECT_EQ(octahedron.formula(a, 0, 0, kPi), (std::sqrt(2.0) / 3) * std::pow(a, 3));
-    EXPECT_EQ(volumeTable().figures[0].formula(a, 0, 0, kPi), (a * a) * a);
+TEST(Formulas, RespuestaIsTheValueInTheMeasureUnit) {
+    const FigureAnswer answer = computeFigure(areaTable(), 1, "1.5", "0", "0", kPi);
+    EXPECT_EQ(answer.respuesta, 2.25);
+    EXPECT_EQ(answer.text, "2.25");
+    EXPECT_EQ(computeFigure(areaTable(), 1, "1E200", "0", "0", kPi).text, "Desbordamiento");
 }
 
 double metres(std::string_view unit) {
@@ -126,52 +139,79 @@ double metres(std::string_view unit) {
     return 1;
 }
 
-class FactorTest : public testing::TestWithParam<const CalculatorTable& (*)()> {};
+struct FactorCase {
+    const CalculatorTable& (*table)();
+    int power;  // of the length ratio: 2 for areas, 1 for lengths, 3 for volumes
+};
+
+class FactorTest : public testing::TestWithParam<FactorCase> {};
 
 // Every entry is the ratio of the two lengths raised to the calculator's power, and converting
 // there and back returns the value.
 TEST_P(FactorTest, EveryEntryIsThePowerOfTheLengthRatioAndRoundTrips) {
-    const CalculatorTable& table = GetParam()();
+    const CalculatorTable& table = GetParam().table();
     for (std::string_view measure : table.measureUnits) {
         for (std::string_view answer : table.answerUnits) {
-            const double expected = std::pow(metres(measure) / metres(answer), table.power);
-            const auto converted = convertAnswer(table, measure, answer, 1.0);
+            const double expected = std::pow(metres(measure) / metres(answer), GetParam().power);
+            const auto converted = convertedAnswerText(table, measure, answer, 1.0);
             ASSERT_TRUE(converted) << measure << " " << answer;
-            EXPECT_EQ(generalNumberText(*converted), generalNumberText(expected))
-                << measure << " to " << answer;
+            EXPECT_EQ(*converted, generalNumberText(expected)) << measure << " to " << answer;
 
             const std::string back(answer.substr(0, answer.size() - table.suffix.size()));
             const std::string backAnswer = std::string(measure) + std::string(table.suffix);
-            const auto there = convertAnswer(table, measure, answer, 7.25);
-            const auto returned = convertAnswer(table, back, backAnswer, *there);
+            const auto there = convertedAnswerText(table, measure, answer, 7.25);
+            const auto returned =
+                convertedAnswerText(table, back, backAnswer, leadingNumber(there.value()));
             ASSERT_TRUE(returned) << back << " " << backAnswer;
-            EXPECT_EQ(generalNumberText(*returned), "7.25") << measure << " to " << answer;
+            EXPECT_EQ(*returned, "7.25") << measure << " to " << answer;
         }
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllCalculators, FactorTest,
-                         testing::Values(areaTable, perimeterTable, volumeTable));
+                         testing::Values(FactorCase{areaTable, 2}, FactorCase{perimeterTable, 1},
+                                         FactorCase{volumeTable, 3}));
 
 TEST(Tables, UnitsOutsideTheTableConvertNothing) {
-    EXPECT_FALSE(convertAnswer(areaTable(), "", "cm²", 4));
-    EXPECT_FALSE(convertAnswer(areaTable(), "cm", "", 4));
-    EXPECT_FALSE(convertAnswer(areaTable(), "CM", "cm²", 4));
-    EXPECT_FALSE(convertAnswer(volumeTable(), "cm", "cm3", 4));
+    EXPECT_FALSE(convertedAnswerText(areaTable(), "", "cm²", 4));
+    EXPECT_FALSE(convertedAnswerText(areaTable(), "cm", "", 4));
+    EXPECT_FALSE(convertedAnswerText(areaTable(), "CM", "cm²", 4));
+    EXPECT_FALSE(convertedAnswerText(volumeTable(), "cm", "cm3", 4));
 }
 
-TEST(Tables, EveryFigureShowsItsOwnPicture) {
-    for (const CalculatorTable* table : {&areaTable(), &perimeterTable(), &volumeTable()}) {
-        std::vector<bool> used(table->images.size(), false);
-        for (const FigureRow& row : table->figures) {
-            ASSERT_GE(row.image, 1);
-            ASSERT_LE(row.image, static_cast<int>(table->images.size()));
-            EXPECT_FALSE(used[row.image - 1]) << table->formName << " " << row.caption;
-            used[row.image - 1] = true;
-        }
-        EXPECT_EQ(table->columnOrder.size(), table->figures.size());
+// The picture each figure shows, by option number, written out from the figure tables.
+struct PictureCase {
+    const CalculatorTable& (*table)();
+    std::vector<FigureShape> shapes;
+};
+
+class PictureTest : public testing::TestWithParam<PictureCase> {};
+
+TEST_P(PictureTest, EveryFigureShowsThePictureOfItsShape) {
+    const CalculatorTable& table = GetParam().table();
+    const std::vector<FigureShape>& shapes = GetParam().shapes;
+    ASSERT_EQ(table.figures.size(), shapes.size());
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+        const int image = table.figures[i].image;
+        ASSERT_GE(image, 1);
+        ASSERT_LE(image, static_cast<int>(table.images.size()));
+        EXPECT_EQ(table.images[static_cast<std::size_t>(image - 1)], shapes[i])
+            << table.formName << " " << table.figures[i].caption;
     }
+    EXPECT_EQ(table.columnOrder.size(), table.figures.size());
 }
+
+using enum FigureShape;
+INSTANTIATE_TEST_SUITE_P(
+    AllCalculators, PictureTest,
+    testing::Values(
+        PictureCase{
+            areaTable,
+            {Square, Rectangle, Triangle, Rhombus, Trapezoid, Pentagon, Circle, Sphere, Romboid}},
+        PictureCase{perimeterTable,
+                    {Square, Rectangle, Triangle, Pentagon, Rhombus, Romboid, Trapezoid, Circle}},
+        PictureCase{volumeTable,
+                    {Cube, Parallelepiped, Prism, Cylinder, Cone, Pyramid, Sphere, Octahedron}}));
 
 }  // namespace
 }  // namespace zelmora

@@ -53,8 +53,11 @@ class NumberLocaleTest : public QObject {
     }
 
     void calculatorIgnoresTheLocale() {
-        QCOMPARE(zelmora::computeAnswerText(zelmora::areaTable(), 7, "1.5", "0", "0", "cm", "m²",
-                                            3.141592654),
+        const zelmora::FigureAnswer circle =
+            zelmora::computeFigure(zelmora::areaTable(), 7, "1.5", "0", "0", 3.141592654);
+        QCOMPARE(circle.text, std::string("7.0685834715"));
+        QCOMPARE(zelmora::convertedAnswerText(zelmora::areaTable(), "cm", "m²", circle.respuesta)
+                     .value_or("none"),
                  std::string("0.00070685834715"));
     }
 

@@ -5,52 +5,91 @@
 namespace zelmora {
 namespace {
 
-struct ChoiceCase {
+// The panel as it opens: "14" on light grey, the Pi text of 14 decimals, no pi written yet.
+const PiPanel kAtStart{};
+
+struct ChangeCase {
     const char* typed;
-    const char* piText;  // nullptr: the Pi text stays
+    const char* piText;  // what the panel shows afterwards
     DecimalsLook look;
+    double pi;
 };
 
-class ChooseDecimalsTest : public testing::TestWithParam<ChoiceCase> {};
+class ChangeDecimalsTest : public testing::TestWithParam<ChangeCase> {};
 
-TEST_P(ChooseDecimalsTest, ChoosesThePiTextAndTheLook) {
-    const ChoiceCase& c = GetParam();
-    const DecimalsChoice choice = chooseDecimals(c.typed);
-    EXPECT_EQ(choice.look, c.look) << c.typed;
-    if (c.piText == nullptr) {
-        EXPECT_FALSE(choice.piText) << c.typed;
-    } else {
-        EXPECT_EQ(choice.piText.value_or("none"), c.piText) << c.typed;
-    }
+// Starting from 5 decimals chosen, so that an unchanged value is told apart from the default.
+TEST_P(ChangeDecimalsTest, ShowsThePiTextAndWritesItsValue) {
+    const ChangeCase& c = GetParam();
+    const PiPanel five = changeDecimals(kAtStart, "5");
+    const PiPanel panel = changeDecimals(five, c.typed);
+    EXPECT_EQ(panel.decimals, c.typed);
+    EXPECT_EQ(panel.piText, c.piText) << c.typed;
+    EXPECT_EQ(panel.look, c.look) << c.typed;
+    EXPECT_EQ(panel.pi, c.pi) << c.typed;
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ChooseDecimalsTest,
-                         testing::Values(ChoiceCase{"4", "3.1416", DecimalsLook::Accepted},
-                                         ChoiceCase{"9", "3.141592654", DecimalsLook::Accepted},
-                                         ChoiceCase{"12", "3.141592653590", DecimalsLook::Accepted},
-                                         ChoiceCase{"14", "3.14159265358979",
-                                                    DecimalsLook::Accepted},
-                                         ChoiceCase{"1e1", "3.1415926536", DecimalsLook::Accepted},
-                                         ChoiceCase{"7.0", "3.1415927", DecimalsLook::Accepted},
-                                         ChoiceCase{"4.5", nullptr, DecimalsLook::Unchanged},
-                                         ChoiceCase{"", nullptr, DecimalsLook::Refused},
-                                         ChoiceCase{"3", nullptr, DecimalsLook::Refused},
-                                         ChoiceCase{"-3", nullptr, DecimalsLook::Refused},
-                                         ChoiceCase{"15", nullptr, DecimalsLook::Refused},
-                                         ChoiceCase{"99", nullptr, DecimalsLook::Refused},
-                                         ChoiceCase{"1E400", nullptr, DecimalsLook::Refused},
-                                         ChoiceCase{"abc", nullptr, DecimalsLook::Refused}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ChangeDecimalsTest,
+    testing::Values(ChangeCase{"4", "3.1416", DecimalsLook::Accepted, 3.1416},
+                    ChangeCase{"9", "3.141592654", DecimalsLook::Accepted, 3.141592654},
+                    ChangeCase{"12", "3.141592653590", DecimalsLook::Accepted, 3.14159265359},
+                    ChangeCase{"14", "3.14159265358979", DecimalsLook::Accepted, 3.14159265358979},
+                    ChangeCase{"1e1", "3.1415926536", DecimalsLook::Accepted, 3.1415926536},
+                    ChangeCase{"7.0", "3.1415927", DecimalsLook::Accepted, 3.1415927},
+                    ChangeCase{"4.5", "3.14159", DecimalsLook::Accepted, 3.14159},
+                    ChangeCase{"", "3.14159", DecimalsLook::Refused, 3.14159},
+                    ChangeCase{"3", "3.14159", DecimalsLook::Refused, 3.14159},
+                    ChangeCase{"-3", "3.14159", DecimalsLook::Refused, 3.14159},
+                    ChangeCase{"15", "3.14159", DecimalsLook::Refused, 3.14159},
+                    ChangeCase{"1E400", "3.14159", DecimalsLook::Refused, 3.14159},
+                    ChangeCase{"abc", "3.14159", DecimalsLook::Refused, 3.14159}));
 
-TEST(StepDecimals, StepsWithinTheRangeOnly) {
-    EXPECT_EQ(stepDecimals("5", -1).value_or("none"), "4");
-    EXPECT_FALSE(stepDecimals("4", -1));
-    EXPECT_EQ(stepDecimals("13", +1).value_or("none"), "14");
-    EXPECT_FALSE(stepDecimals("14", +1));
-    EXPECT_EQ(stepDecimals("", +1).value_or("none"), "1");  // the empty text reads as 0
-    EXPECT_EQ(stepDecimals("4.5", -1).value_or("none"), "3.5");
-    EXPECT_EQ(stepDecimals("99", -1).value_or("none"), "98");
-    // A number beyond a double steps to the overflow word, never to inf.
-    EXPECT_EQ(stepDecimals("1E400", -1).value_or("none"), "Desbordamiento");
+TEST(ChangeDecimals, AFractionInTheRangeKeepsTheLookItHad) {
+    EXPECT_EQ(changeDecimals(kAtStart, "4.5").look, DecimalsLook::Initial);
+    EXPECT_EQ(changeDecimals(changeDecimals(kAtStart, "99"), "4.5").look, DecimalsLook::Refused);
+}
+
+struct StepCase {
+    const char* decimals;
+    int step;
+    const char* written;  // nullptr: nothing happens
+};
+
+class StepDecimalsTest : public testing::TestWithParam<StepCase> {};
+
+TEST_P(StepDecimalsTest, StepsWithinTheRangeOnly) {
+    const StepCase& c = GetParam();
+    PiPanel panel = kAtStart;
+    panel.decimals = c.decimals;
+    const auto stepped = stepDecimals(panel, c.step);
+    if (c.written == nullptr) {
+        EXPECT_FALSE(stepped) << c.decimals;
+        return;
+    }
+    ASSERT_TRUE(stepped) << c.decimals;
+    EXPECT_EQ(stepped->decimals, c.written);
+    // The written text is a change of the box like any other.
+    EXPECT_EQ(stepped->piText, changeDecimals(panel, c.written).piText);
+    EXPECT_EQ(stepped->pi, changeDecimals(panel, c.written).pi);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, StepDecimalsTest,
+                         testing::Values(StepCase{"5", -1, "4"}, StepCase{"4", -1, nullptr},
+                                         StepCase{"13", +1, "14"}, StepCase{"14", +1, nullptr},
+                                         StepCase{"", +1, "1"},  // the empty text reads as 0
+                                         StepCase{"4.5", -1, "3.5"}, StepCase{"99", -1, "98"},
+                                         StepCase{"1E400", -1, nullptr},
+                                         StepCase{"-1E400", +1, nullptr},
+                                         StepCase{"&HFFFFFFFFFF", -1, nullptr}));
+
+TEST(StepDecimals, WritesTheStepsPiText) {
+    PiPanel panel = kAtStart;
+    panel.decimals = "5";
+    const auto fewer = stepDecimals(panel, -1);
+    ASSERT_TRUE(fewer);
+    EXPECT_EQ(fewer->piText, "3.1416");
+    EXPECT_EQ(fewer->look, DecimalsLook::Accepted);
+    EXPECT_EQ(fewer->pi, 3.1416);
 }
 
 }  // namespace
