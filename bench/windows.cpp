@@ -72,7 +72,7 @@ class PaintWatch : public QObject {
     }
 };
 
-int openTimes(frmMenuPrincipal& menu, int repeats) {
+int openTimes(QWidget* menu, int repeats) {
     std::printf("%-10s %14s %14s %14s %14s\n", "window", "shown (ms)", "painted (ms)",
                 "heap/window", "RSS/window");
     for (const ToolKind& kind : toolKinds()) {
@@ -118,7 +118,7 @@ int openTimes(frmMenuPrincipal& menu, int repeats) {
     return 0;
 }
 
-int idle(frmMenuPrincipal& menu, int perKind, int seconds) {
+int idle(QWidget* menu, int perKind, int seconds) {
     for (const ToolKind& kind : toolKinds()) {
         for (int i = 0; i < perKind; ++i) {
             kind.open(menu);
@@ -136,7 +136,7 @@ int idle(frmMenuPrincipal& menu, int perKind, int seconds) {
     return 0;
 }
 
-int soak(frmMenuPrincipal& menu, int cycles, const std::string& only) {
+int soak(QWidget* menu, int cycles, const std::string& only) {
     const auto windowCount = [] { return QApplication::allWidgets().size(); };
     const auto widgetsAtStart = windowCount();
     std::printf("%8s %10s %14s %14s\n", "cycle", "widgets", "heap (KiB)", "RSS (KiB)");
@@ -181,11 +181,11 @@ int main(int argc, char* argv[]) {
     };
     int result = 2;
     if (mode == "open") {
-        result = openTimes(*menu, number(2, 50));
+        result = openTimes(menu, number(2, 50));
     } else if (mode == "idle") {
-        result = idle(*menu, number(2, 20), number(3, 10));
+        result = idle(menu, number(2, 20), number(3, 10));
     } else if (mode == "soak") {
-        result = soak(*menu, number(2, 500), argc > 3 ? argv[3] : "");
+        result = soak(menu, number(2, 500), argc > 3 ? argv[3] : "");
     } else {
         std::fprintf(stderr, "usage: zelmora-bench-windows open|idle|soak [N [SECONDS]]\n");
     }

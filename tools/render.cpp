@@ -6,27 +6,53 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
 #include <tuple>
 
 #include "calculators/calculatorwindows.h"
-#include "common/shape.h"
 #include "common/windowstyle.h"
-#include "converter/converterbox.h"
 #include "converter/frmconvert.h"
 #include "shell/frmabout.h"
 #include "shell/frminicio.h"
 #include "shell/frmmenuprincipal.h"
-#include "shell/menucontrols.h"
 #include "solver/frmpitagoras.h"
+#include "tests/support/controls.h"
 
 namespace {
 
-void save(QWidget* window, const QDir& directory, const QString& name) {
+using zelmora::testing::control;
+
+void click(QWidget* window, const QString& name) {
+    QTest::mouseClick(control<QWidget>(window, name), Qt::LeftButton);
+}
+
+// Clicks into a box (which empties its "0") and types over whatever it holds.
+void typeInto(QWidget* window, const QString& name, const char* text) {
+    auto* box = control<QLineEdit>(window, name);
+    QTest::mouseClick(box, Qt::LeftButton);
+    box->selectAll();
+    QTest::keyClicks(box, text);
+}
+
+void moveOver(QWidget* window, const QString& name) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(4, 4), QPointF(4, 4), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(control<QWidget>(window, name), &move);
+}
+
+// Shows the window, lets the user's actions run on it, and saves what it then shows.
+void render(QWidget* window, const QDir& directory, const QString& name,
+            const std::function<void(QWidget*)>& use = {}) {
     window->show();
+    window->activateWindow();
     QCoreApplication::processEvents();
+    if (use) {
+        use(window);
+        QCoreApplication::processEvents();
+    }
     const QString path = directory.filePath(name + QStringLiteral(".png"));
     if (!window->grab().save(path)) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
@@ -36,15 +62,22 @@ void save(QWidget* window, const QDir& directory, const QString& name) {
     // Hidden and freed rather than closed: closing the menu would ask its question.
     window->hide();
     window->deleteLater();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void computeWith(zelmora::FigureCalculatorForm* form, int figure, const char* a, const char* b,
-                 const char* c) {
-    form->Option[figure - 1]->click();
-    form->Text1->setText(QString::fromLatin1(a));
-    form->Text2->setText(QString::fromLatin1(b));
-    form->Text3->setText(QString::fromLatin1(c));
-    form->cmdAnswer_Click();
+// Chooses a figure and computes it from up to three measures.
+std::function<void(QWidget*)> computing(int figure, const char* a, const char* b, const char* c) {
+    return [=](QWidget* form) {
+        click(form, QStringLiteral("Option%1").arg(figure));
+        const char* measures[] = {a, b, c};
+        for (int i = 0; i < 3; ++i) {
+            const QString name = QStringLiteral("Text%1").arg(i + 1);
+            if (control<QLineEdit>(form, name)->isVisible()) {
+                typeInto(form, name, measures[i]);
+            }
+        }
+        click(form, QStringLiteral("cmdAnswer"));
+    };
 }
 
 }  // namespace
@@ -65,31 +98,25 @@ int main(int argc, char* argv[]) {
     QDir directory(QString::fromLocal8Bit(argv[1]));
     directory.mkpath(QStringLiteral("."));
 
-    save(new zelmora::frmArea, directory, QStringLiteral("frmArea"));
-    auto* area = new zelmora::frmArea;
-    computeWith(area, 5, "5", "3", "2");
-    save(area, directory, QStringLiteral("frmArea-trapecio"));
-    auto* longest = new zelmora::frmArea;
-    computeWith(longest, 2, "-1.23456E-60", "1.234567E-60", "0");
-    save(longest, directory, QStringLiteral("frmArea-longest"));
-    auto* perimeter = new zelmora::frmPerimetro;
-    computeWith(perimeter, 3, "3", "4", "5");
-    save(perimeter, directory, QStringLiteral("frmPerimetro"));
-    auto* volume = new zelmora::frmVolumen;
-    computeWith(volume, 2, "2", "3", "4");
-    save(volume, directory, QStringLiteral("frmVolumen"));
-    save(new zelmora::frmMenuPrincipal, directory, QStringLiteral("frmMenuPrincipal"));
-    auto* lit = new zelmora::frmMenuPrincipal;
-    QMouseEvent move(QEvent::MouseMove, QPointF(40, 40), QPointF(40, 40), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(lit->cmdButton[1], &move);
-    save(lit, directory, QStringLiteral("frmMenuPrincipal-lit"));
-    auto* panel = new zelmora::frmMenuPrincipal;
-    panel->imgConf_Click();
-    panel->txtFormat->setText(QStringLiteral("7"));
-    QCoreApplication::sendEvent(panel->lblLink[0], &move);
-    save(panel, directory, QStringLiteral("frmMenuPrincipal-options"));
-    save(new zelmora::frmAbout, directory, QStringLiteral("frmAbout"));
+    render(new zelmora::frmArea, directory, QStringLiteral("frmArea"));
+    render(new zelmora::frmArea, directory, QStringLiteral("frmArea-trapecio"),
+           computing(5, "5", "3", "2"));
+    render(new zelmora::frmArea, directory, QStringLiteral("frmArea-longest"),
+           computing(2, "-1.23456E-60", "1.234567E-60", "0"));
+    render(new zelmora::frmPerimetro, directory, QStringLiteral("frmPerimetro"),
+           computing(3, "3", "4", "5"));
+    render(new zelmora::frmVolumen, directory, QStringLiteral("frmVolumen"),
+           computing(2, "2", "3", "4"));
+    render(new zelmora::frmMenuPrincipal, directory, QStringLiteral("frmMenuPrincipal"));
+    render(new zelmora::frmMenuPrincipal, directory, QStringLiteral("frmMenuPrincipal-lit"),
+           [](QWidget* menu) { moveOver(menu, QStringLiteral("cmdButton(1)")); });
+    render(new zelmora::frmMenuPrincipal, directory, QStringLiteral("frmMenuPrincipal-options"),
+           [](QWidget* menu) {
+               click(menu, QStringLiteral("imgConf"));
+               typeInto(menu, QStringLiteral("txtFormat"), "7");
+               moveOver(menu, QStringLiteral("lblLink(0)"));
+           });
+    render(new zelmora::frmAbout, directory, QStringLiteral("frmAbout"));
     // The splash halfway through its animation and at its end, stepped without the clock.
     for (const auto& [name, fades, bars] : {std::tuple{QStringLiteral("frmInicio-mid"), 10, 20},
                                             std::tuple{QStringLiteral("frmInicio-end"), 26, 41}}) {
@@ -103,39 +130,41 @@ int main(int argc, char* argv[]) {
             splash->Timer2_Timer();
         }
         splash->Timer3->stop();
-        save(splash, directory, name);
+        render(splash, directory, name);
     }
 
-    save(new zelmora::frmConvert, directory, QStringLiteral("frmConvert"));
-    auto* converter = new zelmora::frmConvert;
-    converter->txtCajaA->setText(QStringLiteral("5"));
-    converter->txtCajaA_GotFocus();
-    converter->txtCajaA_KeyPress();
-    converter->Option3->click();
-    save(converter, directory, QStringLiteral("frmConvert-volumen"));
+    render(new zelmora::frmConvert, directory, QStringLiteral("frmConvert"));
+    render(new zelmora::frmConvert, directory, QStringLiteral("frmConvert-volumen"),
+           [](QWidget* converter) {
+               typeInto(converter, QStringLiteral("txtCajaA"), "5");
+               QTest::keyClick(control<QWidget>(converter, QStringLiteral("txtCajaA")),
+                               Qt::Key_Return);
+               click(converter, QStringLiteral("Option3"));
+           });
     // A long result: fifteen digits of square kilometres in square millimetres.
-    auto* longResults = new zelmora::frmConvert;
-    longResults->Option1->click();
-    longResults->txtCajaA_GotFocus();
-    longResults->cmdIzqA_Click();
-    longResults->cmdIzqA_Click();
-    for (int i = 0; i < 3; ++i) {
-        longResults->cmdIzqB_Click();
-    }
-    longResults->txtCajaA->setText(QStringLiteral("-12345678901234"));
-    longResults->txtCajaA_GotFocus();
-    longResults->txtCajaA_KeyPress();
-    save(longResults, directory, QStringLiteral("frmConvert-longest"));
+    render(new zelmora::frmConvert, directory, QStringLiteral("frmConvert-longest"),
+           [](QWidget* converter) {
+               click(converter, QStringLiteral("Option1"));
+               click(converter, QStringLiteral("cmdIzqA"));
+               click(converter, QStringLiteral("cmdIzqA"));
+               for (int i = 0; i < 3; ++i) {
+                   click(converter, QStringLiteral("cmdIzqB"));
+               }
+               typeInto(converter, QStringLiteral("txtCajaA"), "-12345678901234");
+               QTest::keyClick(control<QWidget>(converter, QStringLiteral("txtCajaA")),
+                               Qt::Key_Return);
+           });
 
-    save(new zelmora::frmPitagoras, directory, QStringLiteral("frmPitagoras"));
-    auto* solver = new zelmora::frmPitagoras;
-    for (const auto& [index, text] : {std::pair{1, "3"}, std::pair{2, "4"}, std::pair{3, "1"},
-                                      std::pair{4, "3"}, std::pair{5, "-123.5"}}) {
-        solver->txtZ[index]->setText(QString::fromLatin1(text));
-    }
-    solver->txtZ[0]->setText(QStringLiteral("0"));
-    solver->cmdShow1_Click();
-    solver->cmdShow2_Click();
-    save(solver, directory, QStringLiteral("frmPitagoras-resuelto"));
+    render(new zelmora::frmPitagoras, directory, QStringLiteral("frmPitagoras"));
+    render(new zelmora::frmPitagoras, directory, QStringLiteral("frmPitagoras-resuelto"),
+           [](QWidget* solver) {
+               for (const auto& [index, text] :
+                    {std::pair{1, "3"}, std::pair{2, "4"}, std::pair{3, "1"}, std::pair{4, "3"},
+                     std::pair{5, "-123.5"}}) {
+                   typeInto(solver, QStringLiteral("txtZ(%1)").arg(index), text);
+               }
+               click(solver, QStringLiteral("cmdShow1"));
+               click(solver, QStringLiteral("cmdShow2"));
+           });
     return 0;
 }

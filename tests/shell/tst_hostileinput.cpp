@@ -12,14 +12,15 @@
 #include "calculators/calculatorwindows.h"
 #include "common/basvar.h"
 #include "common/numbertext.h"
-#include "common/windowstyle.h"
-#include "converter/converterbox.h"
 #include "converter/frmconvert.h"
 #include "shell/frmmenuprincipal.h"
 #include "solver/frmpitagoras.h"
 #include "tests/support/modal.h"
+#include "tests/support/windowsuite.h"
 
 namespace {
+
+using zelmora::testing::control;
 
 // What a window may show where it writes a number: the overflow word or a number text that the
 // program itself could have written.
@@ -47,6 +48,19 @@ void putText(QLineEdit* box, const QString& text, bool paste) {
     }
 }
 
+void click(QWidget* control) {
+    QTest::mouseClick(control, Qt::LeftButton);
+}
+
+// Steps a drop-down list to the item with the arrow keys, as a user does.
+bool stepTo(QComboBox* box, int index) {
+    box->setFocus();
+    for (int keys = 0; keys < 2 * box->count() && box->currentIndex() != index; ++keys) {
+        QTest::keyClick(box, box->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
+    }
+    return box->currentIndex() == index;
+}
+
 }  // namespace
 
 // Hostile texts in every text box of every window: the program never stops, never shows inf or
@@ -54,7 +68,7 @@ void putText(QLineEdit* box, const QString& text, bool paste) {
 class HostileInputTest : public QObject {
     Q_OBJECT
   private:
-    QList<zelmora::FigureCalculatorForm*> calculators;
+    QList<QWidget*> calculators;
     zelmora::frmPitagoras* solver = nullptr;
     zelmora::frmConvert* converter = nullptr;
     zelmora::frmMenuPrincipal* menu = nullptr;
@@ -62,8 +76,7 @@ class HostileInputTest : public QObject {
 
   private slots:
     void initTestCase() {
-        zelmora::setUpApplication(*qApp);
-        QApplication::setQuitOnLastWindowClosed(false);
+        zelmora::testing::setUpWindowTests();
         calculators = {new zelmora::frmArea, new zelmora::frmPerimetro, new zelmora::frmVolumen};
         solver = new zelmora::frmPitagoras;
         converter = new zelmora::frmConvert;
@@ -75,9 +88,10 @@ class HostileInputTest : public QObject {
                                              converter, menu, bystander}) {
             window->show();
         }
-        bystander->Text1->setText(QStringLiteral("3"));
-        bystander->cmdAnswer_Click();
-        QCOMPARE(bystander->txtAnswer->text(), QStringLiteral("9"));
+        QVERIFY(activate(bystander));
+        QTest::keyClicks(control<QLineEdit>(bystander, "Text1"), "3");
+        click(control<QPushButton>(bystander, "cmdAnswer"));
+        QCOMPARE(control<QLineEdit>(bystander, "txtAnswer")->text(), QStringLiteral("9"));
     }
 
     void cleanupTestCase() {
@@ -88,7 +102,6 @@ class HostileInputTest : public QObject {
         delete menu;
         delete bystander;
     }
-
     void hostileTexts_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("paste");
@@ -118,41 +131,50 @@ class HostileInputTest : public QObject {
         QFETCH(QString, text);
         QFETCH(bool, paste);
 
-        for (zelmora::FigureCalculatorForm* calculator : calculators) {
+        for (QWidget* calculator : calculators) {
             QVERIFY(activate(calculator));
-            for (std::size_t figure = 0; figure < calculator->Option.size(); ++figure) {
-                calculator->Option[figure]->click();
-                for (QLineEdit* box : {calculator->Text1, calculator->Text2, calculator->Text3}) {
-                    putText(box, text, paste);
+            const auto answer = control<QLineEdit>(calculator, "txtAnswer");
+            const auto button = control<QPushButton>(calculator, "cmdAnswer");
+            const auto answerUnit = control<QComboBox>(calculator, "Combo4");
+            const int figures = static_cast<int>(calculator->findChildren<QRadioButton*>().size());
+            for (int figure = 1; figure <= figures; ++figure) {
+                click(control<QRadioButton>(calculator, QStringLiteral("Option%1").arg(figure)));
+                for (const char* name : {"Text1", "Text2", "Text3"}) {
+                    putText(control<QLineEdit>(calculator, name), text, paste);
                 }
-                calculator->cmdAnswer_Click();
-                QVERIFY2(isShownNumber(calculator->txtAnswer->text()),
-                         qPrintable(calculator->txtAnswer->text()));
-                for (int unit = 0; unit < calculator->Combo4->count(); ++unit) {
-                    calculator->Combo4->setCurrentIndex(unit);
-                    QVERIFY2(isShownNumber(calculator->txtAnswer->text()),
-                             qPrintable(calculator->txtAnswer->text()));
+                click(button);
+                QVERIFY2(isShownNumber(answer->text()), qPrintable(answer->text()));
+                for (int unit = 0; unit < answerUnit->count(); ++unit) {
+                    QVERIFY(stepTo(answerUnit, unit));
+                    QVERIFY2(isShownNumber(answer->text()), qPrintable(answer->text()));
                 }
-                calculator->cmdAnswer_Click();
+                click(button);
             }
         }
 
         QVERIFY(activate(solver));
+        const auto rounding = control<QCheckBox>(solver, "Check1");
         for (int missing = 0; missing < 7; ++missing) {
-            for (int box = 0; box < 7; ++box) {
-                putText(solver->txtZ[box], box == missing ? QStringLiteral("0") : text, paste);
-            }
-            for (bool rounding : {true, false}) {
-                solver->Check1->setChecked(rounding);
-                QStringList before;
-                for (QLineEdit* box : solver->txtZ) {
-                    before << box->text();
+            QPushButton* solve =
+                control<QPushButton>(solver, missing < 3 ? "cmdShow1" : "cmdShow2");
+            for (bool rounded : {true, false}) {
+                if (rounding->isChecked() != rounded) {
+                    click(rounding);
                 }
+                QStringList before;
+                for (int box = 0; box < 7; ++box) {
+                    QLineEdit* z = control<QLineEdit>(solver, QStringLiteral("txtZ(%1)").arg(box));
+                    putText(z, box == missing ? QStringLiteral("0") : text, paste);
+                    before << z->text();
+                }
+                // The button is enabled by the window's timer while its calculator has a "0".
+                QTRY_VERIFY(solve->isEnabled());
                 const auto seen = zelmora::testing::answerNextMessageBox();
-                missing < 3 ? solver->cmdShow1_Click() : solver->cmdShow2_Click();
+                click(solve);
                 zelmora::testing::stopAnswering();
                 for (int box = 0; box < 7; ++box) {
-                    const QString shown = solver->txtZ[box]->text();
+                    const QString shown =
+                        control<QLineEdit>(solver, QStringLiteral("txtZ(%1)").arg(box))->text();
                     QVERIFY2(shown == before[box] || shown.isEmpty() || isShownNumber(shown),
                              qPrintable(shown));
                 }
@@ -160,38 +182,40 @@ class HostileInputTest : public QObject {
         }
 
         QVERIFY(activate(converter));
-        for (zelmora::ConverterBox* box : {converter->txtCajaA, converter->txtCajaB}) {
-            zelmora::ConverterBox* other =
-                box == converter->txtCajaA ? converter->txtCajaB : converter->txtCajaA;
+        const auto boxA = control<QLineEdit>(converter, "txtCajaA");
+        const auto boxB = control<QLineEdit>(converter, "txtCajaB");
+        for (QLineEdit* box : {boxA, boxB}) {
+            QLineEdit* other = box == boxA ? boxB : boxA;
             putText(box, text, paste);
             QVERIFY(box->text().size() <= 15);
             const QString typed = box->text();
             QTest::keyClick(box, Qt::Key_Return);
             QCOMPARE(box->text(), typed);
             QVERIFY2(isShownNumber(other->text()), qPrintable(other->text()));
-            for (QRadioButton* family :
-                 {converter->Option1, converter->Option3, converter->Option2}) {
-                family->click();
+            for (const char* family : {"Option1", "Option3", "Option2"}) {
+                click(control<QRadioButton>(converter, family));
                 QVERIFY2(isShownNumber(other->text()), qPrintable(other->text()));
             }
-            for (QPushButton* arrow : {converter->cmdIzqA, converter->cmdDerB}) {
-                arrow->click();
-                QVERIFY(isShownNumber(converter->txtCajaA->text()) ||
-                        isShownNumber(converter->txtCajaB->text()));
-            }
+            // An arrow converts from its own box into the other one.
+            click(control<QPushButton>(converter, "cmdIzqA"));
+            QVERIFY2(isShownNumber(boxB->text()), qPrintable(boxB->text()));
+            click(control<QPushButton>(converter, "cmdDerB"));
+            QVERIFY2(isShownNumber(boxA->text()), qPrintable(boxA->text()));
         }
 
         QVERIFY(activate(menu));
-        menu->imgConf_Click();
-        putText(menu->txtFormat, text, paste);
+        const auto gear = control<QAbstractButton>(menu, "imgConf");
+        click(gear);
+        putText(control<QLineEdit>(menu, "txtFormat"), text, paste);
         QVERIFY(std::isfinite(basVar::Pi));
-        QCOMPARE(basVar::Pi, zelmora::leadingNumber(menu->lblPi->text().toStdString()));
-        menu->imgConf_Click();
+        QCOMPARE(basVar::Pi,
+                 zelmora::leadingNumber(control<QLabel>(menu, "lblPi")->text().toStdString()));
+        click(gear);
 
         // The other windows are untouched.
-        QCOMPARE(bystander->txtAnswer->text(), QStringLiteral("9"));
-        QCOMPARE(bystander->Text1->text(), QStringLiteral("3"));
-        QCOMPARE(bystander->cmdAnswer->text(), QStringLiteral("Limpiar"));
+        QCOMPARE(control<QLineEdit>(bystander, "txtAnswer")->text(), QStringLiteral("9"));
+        QCOMPARE(control<QLineEdit>(bystander, "Text1")->text(), QStringLiteral("3"));
+        QCOMPARE(control<QPushButton>(bystander, "cmdAnswer")->text(), QStringLiteral("Limpiar"));
     }
 };
 

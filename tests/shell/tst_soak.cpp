@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QtTest>
 
-#include "common/windowstyle.h"
 #include "shell/frmmenuprincipal.h"
 #include "tests/support/toolwindows.h"
+#include "tests/support/windowsuite.h"
 
 using zelmora::frmMenuPrincipal;
 
@@ -19,7 +19,7 @@ class SoakTest : public QObject {
     // One window of every kind, each used and closed.
     bool cycle() {
         for (const zelmora::testing::ToolKind& kind : zelmora::testing::toolKinds()) {
-            QWidget* window = zelmora::testing::openFromMenu(*menu, kind);
+            QWidget* window = zelmora::testing::openFromMenu(menu, kind);
             if (window == nullptr) {
                 return false;
             }
@@ -33,8 +33,7 @@ class SoakTest : public QObject {
 
   private slots:
     void initTestCase() {
-        zelmora::setUpApplication(*qApp);
-        QApplication::setQuitOnLastWindowClosed(false);
+        zelmora::testing::setUpWindowTests();
         menu = new frmMenuPrincipal;
         menu->setAttribute(Qt::WA_DeleteOnClose, false);
         menu->show();

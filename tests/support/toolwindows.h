@@ -3,57 +3,77 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <functional>
 #include <vector>
 
-#include "calculators/calculatorwindows.h"
-#include "converter/converterbox.h"
-#include "converter/frmconvert.h"
-#include "shell/frmmenuprincipal.h"
-#include "solver/frmpitagoras.h"
+#include "tests/support/controls.h"
 
-// Every kind of tool window, opened the way the menu opens it and used the way a user uses it,
-// for the soak test and the window benchmarks.
+// Every kind of tool window, opened from the menu and used the way a user does it, with the
+// mouse and the keyboard, for the soak test, the window benchmarks and the render tool.
 namespace zelmora::testing {
+
+// Chooses an item of the figures pop-up: a click on the figures picture opens it, and a click on
+// the item, from a timer while the pop-up waits, chooses it.
+inline void chooseFromFiguresMenu(QWidget* menu, const char* item) {
+    QAction* action = control<QAction>(menu, item);
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (popup == nullptr) {
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(action).center());
+    });
+    timer->start();
+    QTest::mouseClick(control<QWidget>(menu, "cmdButton(0)"), Qt::LeftButton);
+}
+
+inline void clickPicture(QWidget* menu, const char* picture) {
+    QTest::mouseClick(control<QWidget>(menu, picture), Qt::LeftButton);
+}
 
 struct ToolKind {
     const char* name;
-    std::function<void(frmMenuPrincipal&)> open;  // the menu's own action
-    std::function<void(QWidget*)> computeAnAnswer;
+    std::function<void(QWidget* menu)> open;
+    std::function<void(QWidget* window)> computeAnAnswer;
 };
 
 inline void computeAFigure(QWidget* window) {
-    auto* form = qobject_cast<FigureCalculatorForm*>(window);
-    form->Text1->setText(QStringLiteral("3"));
-    form->Text2->setText(QStringLiteral("4"));
-    form->cmdAnswer_Click();
+    QTest::keyClicks(control<QLineEdit>(window, "Text1"), "3");
+    QTest::keyClicks(control<QLineEdit>(window, "Text2"), "4");
+    QTest::mouseClick(control<QPushButton>(window, "cmdAnswer"), Qt::LeftButton);
 }
 
 inline const std::vector<ToolKind>& toolKinds() {
     static const std::vector<ToolKind> kinds = {
-        {"area", [](frmMenuPrincipal& m) { m.figArea->trigger(); }, computeAFigure},
-        {"perimeter", [](frmMenuPrincipal& m) { m.figPerimetro->trigger(); }, computeAFigure},
-        {"volume", [](frmMenuPrincipal& m) { m.figVolumen->trigger(); }, computeAFigure},
-        {"solver", [](frmMenuPrincipal& m) { m.cmdButton_Click(1); },
+        {"area", [](QWidget* m) { chooseFromFiguresMenu(m, "figArea"); }, computeAFigure},
+        {"perimeter", [](QWidget* m) { chooseFromFiguresMenu(m, "figPerimetro"); }, computeAFigure},
+        {"volume", [](QWidget* m) { chooseFromFiguresMenu(m, "figVolumen"); }, computeAFigure},
+        {"solver", [](QWidget* m) { clickPicture(m, "cmdButton(1)"); },
          [](QWidget* w) {
-             auto* solver = qobject_cast<frmPitagoras*>(w);
-             solver->txtZ[1]->setText(QStringLiteral("3"));
-             solver->txtZ[2]->setText(QStringLiteral("4"));
-             solver->cmdShow1_Click();
+             QTest::keyClicks(control<QLineEdit>(w, "txtZ(1)"), "3");
+             QTest::keyClicks(control<QLineEdit>(w, "txtZ(2)"), "4");
+             QTest::mouseClick(control<QPushButton>(w, "cmdShow1"), Qt::LeftButton);
          }},
-        {"converter", [](frmMenuPrincipal& m) { m.cmdButton_Click(2); },
+        {"converter", [](QWidget* m) { clickPicture(m, "cmdButton(2)"); },
          [](QWidget* w) {
-             auto* converter = qobject_cast<frmConvert*>(w);
-             converter->txtCajaA->setText(QStringLiteral("5"));
-             converter->txtCajaA_GotFocus();
-             converter->txtCajaA_KeyPress();
+             auto* box = control<QLineEdit>(w, "txtCajaA");
+             QTest::keyClicks(box, "5");
+             QTest::keyClick(box, Qt::Key_Return);
          }},
     };
     return kinds;
 }
 
 // Opens a tool from the menu and returns its new window, or nothing when none opened.
-inline QWidget* openFromMenu(frmMenuPrincipal& menu, const ToolKind& kind) {
+inline QWidget* openFromMenu(QWidget* menu, const ToolKind& kind) {
     const QWidgetList before = QApplication::topLevelWidgets();
     kind.open(menu);
     for (QWidget* window : QApplication::topLevelWidgets()) {
