@@ -59,9 +59,15 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"& H10", 16}, ParseCase{"-&H10", 0}, ParseCase{"&", 0},
                     ParseCase{"&X10", 0}));
 
-TEST(Parse, NegativeZeroIsZero) {
-    const double value = leadingNumber("-0");
-    EXPECT_EQ(value, 0.0);
+// A negative zero keeps its sign, as the C library reads it, and is written "0".
+TEST(Parse, NegativeZeroKeepsItsSign) {
+    for (const char* text : {"-0", "-0.0", "-0e5", "-1e-400"}) {
+        const double value = leadingNumber(text);
+        EXPECT_EQ(value, 0.0) << text;
+        EXPECT_TRUE(std::signbit(value)) << text;
+        EXPECT_EQ(generalNumberText(value), "0") << text;
+    }
+    EXPECT_FALSE(std::signbit(leadingNumber("+0")));
 }
 
 struct OutOfRangeCase {
