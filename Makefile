@@ -29,7 +29,7 @@ configure: setup
 	fi
 
 build: configure
-	@echo "build: $(BUILD)/ with $(JOBS) jobs"
+	@echo "build: $(BUILD)/ with Ninja, -j $(JOBS)"
 	@$(STEP) "build: cmake --build" cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -48,7 +48,7 @@ test-sanitizers: setup
 	@echo "configure: build-sanitize/ with the sanitizers"
 	@$(STEP) "configure: cmake" cmake -S . -B build-sanitize -G Ninja -Wno-dev \
 		-DZELMORA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug $(CMAKE_FLAGS)
-	@echo "build: build-sanitize/ with $(JOBS) jobs"
+	@echo "build: build-sanitize/ with Ninja, -j $(JOBS)"
 	@$(STEP) "build: cmake --build" cmake --build build-sanitize -j $(JOBS)
 	@cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
