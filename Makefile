@@ -3,20 +3,34 @@
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
+# Extra CMake options, such as -DCMAKE_BUILD_TYPE=Debug. A build folder keeps those it was last
+# configured with; giving different ones configures it again.
 CMAKE_FLAGS ?=
+export CMAKE_FLAGS
+# Each step prints one line; what apt-get, locale-gen, CMake and Ninja print goes to this log,
+# whose end is shown when a step fails.
+LOG ?= $(BUILD)/setup.log
+STEP = ./scripts/logged.sh $(LOG)
+FLAGS_STAMP = $(BUILD)/cmake-flags
 
 .PHONY: run test test-sanitizers build setup configure package screenshots bench format clean fuzz
 
 setup:
-	@./scripts/setup.sh
+	@ZELMORA_LOG=$(LOG) ./scripts/setup.sh
 
-$(BUILD)/build.ninja: CMakeLists.txt tests/CMakeLists.txt | setup
-	@cmake -S . -B $(BUILD) -G Ninja -Wno-dev $(CMAKE_FLAGS) >/dev/null
-
-configure: setup $(BUILD)/build.ninja
+configure: setup
+	@last=$$(cat $(FLAGS_STAMP) 2>/dev/null || true); \
+	if [ -f $(BUILD)/build.ninja ] && { [ -z "$$CMAKE_FLAGS" ] || [ "$$CMAKE_FLAGS" = "$$last" ]; }; then \
+		echo "configure: $(BUILD)/ is configured$${last:+ (with $$last)}"; \
+	else \
+		echo "configure: $(BUILD)/ with CMake and Ninja$${CMAKE_FLAGS:+ (with $$CMAKE_FLAGS)}"; \
+		$(STEP) "configure: cmake" cmake -S . -B $(BUILD) -G Ninja -Wno-dev $(CMAKE_FLAGS) && \
+		printf '%s\n' "$$CMAKE_FLAGS" >$(FLAGS_STAMP); \
+	fi
 
 build: configure
-	@cmake --build $(BUILD) -j $(JOBS)
+	@echo "build: $(BUILD)/ with Ninja, -j $(JOBS)"
+	@$(STEP) "build: cmake --build" cmake --build $(BUILD) -j $(JOBS)
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
@@ -31,9 +45,11 @@ test: build
 # The whole suite again, built with AddressSanitizer, UndefinedBehaviorSanitizer and
 # LeakSanitizer; a report of any of them fails the run.
 test-sanitizers: setup
-	@cmake -S . -B build-sanitize -G Ninja -Wno-dev -DZELMORA_SANITIZE=ON \
-		-DCMAKE_BUILD_TYPE=Debug >/dev/null
-	@cmake --build build-sanitize -j $(JOBS)
+	@echo "configure: build-sanitize/ with the sanitizers"
+	@$(STEP) "configure: cmake" cmake -S . -B build-sanitize -G Ninja -Wno-dev \
+		-DZELMORA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug $(CMAKE_FLAGS)
+	@echo "build: build-sanitize/ with Ninja, -j $(JOBS)"
+	@$(STEP) "build: cmake --build" cmake --build build-sanitize -j $(JOBS)
 	@cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
@@ -41,7 +57,11 @@ test-sanitizers: setup
 
 # Speed and memory figures (see the README's performance section).
 bench: build
-	@$(BUILD)/zelmora-bench-numbers --benchmark_min_time=0.5
+	@if [ -x $(BUILD)/zelmora-bench-numbers ]; then \
+		$(BUILD)/zelmora-bench-numbers --benchmark_min_time=0.5; \
+	else \
+		echo "bench: no zelmora-bench-numbers (configured without Google Benchmark)"; \
+	fi
 	@$(BUILD)/zelmora-bench-windows open 50
 	@$(BUILD)/zelmora-bench-windows idle 20 10
 	@./bench/startup.py $(BUILD)/zelmora 9

@@ -1,11 +1,20 @@
 #!/bin/sh
-# Installs what a fresh Debian 12 machine lacks to build, run and test Zelmora.
-# Idempotent: when everything is present it only asks dpkg and returns.
+# Installs what a fresh Debian 12 machine lacks to build, run and test Zelmora, one line for the
+# packages and one for the locale. What apt-get and locale-gen print goes to a log, started anew
+# here: $ZELMORA_LOG, or build/setup.log. Idempotent: when everything is present it only asks dpkg
+# and returns.
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
-packages=$(grep -v -e '^#' -e '^[[:space:]]*$' "$here/packages.txt")
+log=${ZELMORA_LOG:-$(dirname "$here")/build/setup.log}
+mkdir -p "$(dirname "$log")"
+echo "setup.sh, $(date '+%Y-%m-%d %H:%M:%S')" >"$log"
+step() { "$here/logged.sh" "$log" "$@"; }
 
+as_root=""
+[ "$(id -u)" -eq 0 ] || as_root=sudo
+
+packages=$(grep -v -e '^#' -e '^[[:space:]]*$' "$here/packages.txt")
 missing=""
 for p in $packages; do
     status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
@@ -15,20 +24,22 @@ for p in $packages; do
     esac
 done
 
-as_root() {
-    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-
 if [ -n "$missing" ]; then
     echo "setup: installing$missing"
-    as_root apt-get update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+    step "setup: apt-get update" $as_root apt-get update
+    step "setup: apt-get install" $as_root env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y --no-install-recommends $missing
+else
+    echo "setup: all packages of scripts/packages.txt are installed ($(echo "$packages" | wc -l))"
 fi
 
 # The number tests run under a Spanish locale to prove that no number depends on it.
-if ! locale -a 2>/dev/null | grep -qi '^es_ES\.utf-\?8$'; then
+if locale -a 2>/dev/null | grep -qi '^es_ES\.utf-\?8$'; then
+    echo "setup: the es_ES.UTF-8 locale is present"
+else
     echo "setup: generating the es_ES.UTF-8 locale"
-    as_root sed -i 's/^# *\(es_ES\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-    grep -q '^es_ES\.UTF-8 UTF-8' /etc/locale.gen || echo 'es_ES.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
-    as_root locale-gen >/dev/null
+    step "setup: locale-gen" $as_root sh -c "
+        sed -i 's/^# *\(es_ES\.UTF-8 UTF-8\)/\1/' /etc/locale.gen &&
+        { grep -q '^es_ES\.UTF-8 UTF-8' /etc/locale.gen || echo 'es_ES.UTF-8 UTF-8' >>/etc/locale.gen; } &&
+        locale-gen"
 fi
