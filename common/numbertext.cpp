@@ -59,6 +59,45 @@ constexpr std::array<double, 23> kExactPowersOfTen = {
     1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
+// A written exponent stops growing here. No text is long enough for its digits to make up for
+// more, and the sum with the digits' own place stays far from the limits of a long long.
+constexpr long long kExponentCap = 100'000'000'000'000'000;
+
+// Which double lies nearest never depends on more significant digits than these: a midpoint
+// between two doubles has at most 767 of them.
+constexpr std::size_t kKeptDigits = 800;
+
+// Reads the digits and point of number (no sign, no exponent) as a value whose first significant
+// digit stands at 10^leading. The library is given at most kKeptDigits significant digits, a 1
+// after them standing for any further digit that is not zero, and an exponent it reads in full, so
+// the result rounds as the whole text would however long the text or its exponent. Kept out of
+// line so that the quick path of short numbers does not carry its buffer.
+[[gnu::noinline]] std::errc readLongDecimal(std::string_view number, long long leading,
+                                            double& value) {
+    std::array<char, kKeptDigits + 1 + 24> text;
+    std::size_t count = 0;
+    bool droppedDigit = false;
+    for (const char c : number) {
+        if (c == '.' || (count == 0 && c == '0')) {
+            continue;
+        }
+        if (count < kKeptDigits) {
+            text[count++] = c;
+        } else if (c != '0') {
+            droppedDigit = true;
+            break;
+        }
+    }
+    if (droppedDigit) {
+        text[count++] = '1';
+    }
+    const long long scale = leading - static_cast<long long>(count - 1);
+    char* end = text.data() + count;
+    *end++ = 'e';
+    end = std::to_chars(end, text.data() + text.size(), scale).ptr;
+    return std::from_chars(text.data(), end, value).ec;
+}
+
 ParsedNumber parseDecimal(std::string_view s, std::size_t& stop) {
     std::size_t i = 0;
     bool negative = false;
@@ -66,17 +105,18 @@ ParsedNumber parseDecimal(std::string_view s, std::size_t& stop) {
         negative = s[i] == '-';
         ++i;
     }
-    const std::size_t numberStart = i;  // from_chars takes no "+"
+    const std::size_t numberStart = i;
     std::size_t digits = 0;
-    // Decimal exponent of the first significant digit, before the exponent part is added: tells
-    // an overflow from an underflow when the double cannot hold the number.
+    // Decimal exponent of the first significant digit, before the exponent part is added: with
+    // it, the size of the number is known before any digit is converted.
     long long magnitude = 0;
     bool significant = false;
     // The digits from the first significant one as a whole number, while they fit in 15 digits,
-    // and how many of them stand after the point.
+    // and how many digits, the leading zeros included, stand after the point up to the last one
+    // taken.
     std::uint64_t mantissa = 0;
     int mantissaDigits = 0;
-    int fractionDigits = 0;
+    long long fractionDigits = 0;
     bool exact = true;
     const auto take = [&](char c, bool fraction) {
         if (!significant || !exact) {
@@ -100,7 +140,8 @@ ParsedNumber parseDecimal(std::string_view s, std::size_t& stop) {
         ++digits;
         ++i;
     }
-    if (i < s.size() && s[i] == '.' && i + 1 < s.size() && isDigit(s[i + 1])) {
+    // The digits on either side of the point may be missing ("5.", ".5"), not both.
+    if (i < s.size() && s[i] == '.') {
         ++i;
         while (i < s.size() && isDigit(s[i])) {
             if (!significant) {
@@ -113,6 +154,7 @@ ParsedNumber parseDecimal(std::string_view s, std::size_t& stop) {
             ++i;
         }
     }
+    const std::size_t numberEnd = i;
     if (digits == 0) {
         stop = i;
         return {};
@@ -127,7 +169,7 @@ ParsedNumber parseDecimal(std::string_view s, std::size_t& stop) {
         }
         if (j < s.size() && isDigit(s[j])) {
             while (j < s.size() && isDigit(s[j])) {
-                if (exponent < 1'000'000) {  // far beyond any double; keeps the sum exact
+                if (exponent < kExponentCap) {
                     exponent = exponent * 10 + (s[j] - '0');
                 }
                 ++j;
@@ -139,11 +181,12 @@ ParsedNumber parseDecimal(std::string_view s, std::size_t& stop) {
         }
     }
     stop = i;
+    const ParsedNumber zero = {negative ? -0.0 : 0.0, false};
     if (!significant) {
-        return {negative ? -0.0 : 0.0, false};
+        return zero;
     }
     // Both the digits and the power of ten are exact doubles, so one multiplication or division
-    // rounds correctly; anything else is read by the library.
+    // rounds correctly.
     const long long scale = exponent - fractionDigits;
     if (exact && scale >= -22 && scale <= 22) {
         const double whole = static_cast<double>(mantissa);
@@ -152,13 +195,20 @@ ParsedNumber parseDecimal(std::string_view s, std::size_t& stop) {
         const double value = scale < 0 ? whole / power : whole * power;
         return {negative ? -value : value, false};
     }
+    // At 10^309 or more the number is beyond the largest double (1.8 x 10^308); below 10^-324 it
+    // is nearer 0 than the smallest (4.9 x 10^-324).
+    const long long leading = magnitude + exponent;
+    const ParsedNumber beyond = {negative ? -kInfinity : kInfinity, true};
+    if (leading > 308) {
+        return beyond;
+    }
+    if (leading < -324) {
+        return zero;
+    }
     double value = 0.0;
-    const auto [end, error] = std::from_chars(s.data() + numberStart, s.data() + i, value);
-    if (error == std::errc::result_out_of_range) {
-        if (magnitude + exponent < 0) {
-            return {negative ? -0.0 : 0.0, false};
-        }
-        return {negative ? -kInfinity : kInfinity, true};
+    if (readLongDecimal(s.substr(numberStart, numberEnd - numberStart), leading, value) ==
+        std::errc::result_out_of_range) {
+        return leading < 0 ? zero : beyond;
     }
     return {negative ? -value : value, false};
 }

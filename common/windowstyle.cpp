@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCursor>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPalette>
@@ -13,6 +14,7 @@
 #include <QStyleOptionComboBox>
 #include <QTranslator>
 #include <QWidget>
+#include <QWindow>
 #include <cmath>
 
 #include "shell/menupictures.h"
@@ -41,6 +43,62 @@ class ProgramStyle final : public QProxyStyle {
         }
         QProxyStyle::drawComplexControl(control, option, painter, widget);
     }
+};
+
+// The frame that the window manager put around the last window whose frame was known. A window
+// manager adds its frame only once a window is shown, so a new window is first centred with the
+// frame its predecessors had, which is usually its own: it then opens in its place at once.
+QMargins knownFrame;
+
+// Moves the window so that its frame, the given margins around its client area, lies in the
+// centre of the screen that holds the pointer. move() places the frame's top-left corner.
+void centreFrame(QWidget* window, const QMargins& frame) {
+    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen == nullptr) {
+        return;
+    }
+    QRect outer(QPoint(0, 0), window->size().grownBy(frame));
+    outer.moveCenter(screen->availableGeometry().center());
+    window->move(outer.topLeft());
+}
+
+// Centres the window again once its real frame is known after it is shown (it stays where it is
+// when that frame is the one it was centred with); then it lets the window be.
+class FrameCentring final : public QObject {
+  public:
+    explicit FrameCentring(QWidget* window) : QObject(window), window_(window) {
+        window->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::Show && type != QEvent::Move && type != QEvent::Paint) {
+            return false;
+        }
+        const QWindow* handle = window_->windowHandle();
+        if (handle == nullptr || !handle->isVisible()) {
+            return false;
+        }
+        const QMargins frame = handle->frameMargins();
+        // Without a frame by the first paint, the window manager draws none.
+        if (frame.isNull() && type != QEvent::Paint) {
+            return false;
+        }
+        window_->removeEventFilter(this);
+        deleteLater();
+        if (!frame.isNull()) {
+            knownFrame = frame;
+            centreFrame(window_, frame);
+        }
+        return false;
+    }
+
+  private:
+    QWidget* window_;
 };
 
 }  // namespace
@@ -127,16 +185,12 @@ void makeToolWindow(QWidget* window, const QString& title, int width, int height
 }
 
 void centerOnScreen(QWidget* window) {
-    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
-    if (screen == nullptr) {
-        screen = QGuiApplication::primaryScreen();
+    if (window->findChild<FrameCentring*>(QString(), Qt::FindDirectChildrenOnly) == nullptr) {
+        new FrameCentring(window);
     }
-    if (screen == nullptr) {
-        return;
-    }
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+    const QWindow* handle = window->windowHandle();
+    centreFrame(window,
+                handle != nullptr && handle->isVisible() ? handle->frameMargins() : knownFrame);
 }
 
 }  // namespace zelmora

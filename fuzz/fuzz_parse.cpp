@@ -38,8 +38,8 @@ locale_t cLocale() {
     return locale;
 }
 
-// Whether the text is exactly [+-]digits[.digits][E[+-]digits] or [+-].digits[...]: a number
-// on which the parse and strtod must agree.
+// Whether the text is exactly [+-]digits[.[digits]][E[+-]digits] or [+-].digits[...]: a number
+// on which the parse and strtod must agree, however long its exponent.
 bool isWholeDecimal(std::string_view s) {
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
@@ -52,15 +52,10 @@ bool isWholeDecimal(std::string_view s) {
     }
     if (i < s.size() && s[i] == '.') {
         ++i;
-        std::size_t fraction = 0;
         while (i < s.size() && isDigit(s[i])) {
             ++i;
-            ++fraction;
+            ++digits;
         }
-        if (fraction == 0) {
-            return false;
-        }
-        digits += fraction;
     }
     if (digits == 0) {
         return false;
@@ -74,8 +69,7 @@ bool isWholeDecimal(std::string_view s) {
         while (i < s.size() && isDigit(s[i])) {
             ++i;
         }
-        // Exponents far beyond any double are left out: the parse caps them on purpose.
-        if (i == exponentStart || i - exponentStart > 6) {
+        if (i == exponentStart) {
             return false;
         }
     }

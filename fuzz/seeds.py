@@ -58,6 +58,12 @@ NUMBERS = {
     "long_fraction": b"0." + b"0" * 330 + b"1",
     "long_mixed": (b"9" * 20 + b".") * 50,
     "long_blanks": b" " * 3000 + b"7",
+    "point_exponent": b"1.e5",
+    "point_exponent_sign": b"-2.E1x",
+    "point_exponent_overflow": b"9.e308",
+    "long_exponent": b"1e-" + b"0" * 20 + b"5",
+    "long_compensated": b"0." + b"0" * 3000 + b"15e3003",
+    "long_halfway": b"9007199254740993." + b"0" * 1000 + b"1",
 }
 
 

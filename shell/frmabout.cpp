@@ -1,5 +1,7 @@
 #include "shell/frmabout.h"
 
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -56,6 +58,17 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     layout->addWidget(lblProduct, 2, 1);
     layout->addWidget(cmdOK, 3, 0, 1, 2, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // A window manager shortens a title that does not fit between the icon and the buttons of its
+    // title bar, and many draw it larger or bolder than the system's title font: the box is made
+    // wide enough for the title a quarter wider than in that font, beside room for the title bar's
+    // icon and buttons.
+    QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    titleFont.setBold(true);
+    const QFontMetrics title(titleFont);
+    const int titleBarWidth = title.horizontalAdvance(windowTitle()) * 5 / 4 + 8 * title.height();
+    const QMargins margins = layout->contentsMargins();
+    layout->setColumnMinimumWidth(1, titleBarWidth - margins.left() - margins.right() -
+                                         icon->width() - layout->horizontalSpacing());
 }
 
 }  // namespace zelmora

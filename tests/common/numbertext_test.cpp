@@ -31,6 +31,7 @@ INSTANTIATE_TEST_SUITE_P(NotANumber, ParseTest,
                                          ParseCase{"abc", 0}, ParseCase{",", 0}, ParseCase{"-", 0},
                                          ParseCase{"+", 0}, ParseCase{" 0", 0}, ParseCase{".", 0},
                                          ParseCase{"e5", 0}, ParseCase{"-.", 0},
+                                         ParseCase{".e5", 0}, ParseCase{"-.E1", 0},
                                          ParseCase{"\xc3\xa1", 0}, ParseCase{"\t\n ", 0},
                                          ParseCase{"\r5", 0}));
 
@@ -47,6 +48,14 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"4.94065645841247E-324", 4.94065645841247E-324},
                     ParseCase{"0.1", 0.1}, ParseCase{"12e1", 120},
                     ParseCase{"123456789012345678901234567890", 1.2345678901234568e29}));
+
+// A point with no digit after it still lets an exponent follow.
+INSTANTIATE_TEST_SUITE_P(PointWithoutFraction, ParseTest,
+                         testing::Values(ParseCase{"1.e5", 100000}, ParseCase{"2.E3", 2000},
+                                         ParseCase{"-2.E1x", -20}, ParseCase{"1.e", 1},
+                                         ParseCase{"1.e-2", 0.01}, ParseCase{"12.e+1", 120},
+                                         ParseCase{"1.5.e3", 1.5}, ParseCase{"7. e2", 700},
+                                         ParseCase{"0.e400", 0}, ParseCase{"1.e-400", 0}));
 
 INSTANTIATE_TEST_SUITE_P(
     HexAndOctal, ParseTest,
@@ -80,12 +89,49 @@ TEST(Parse, SaysWhenTheNumberLiesBeyondADouble) {
         {"1E400", 1},       {"-1E400", -1},          {"1E309", 1},
         {"1.8e308", 1},     {"9999e99999999999", 1}, {"&HFFFFFFFFFF", 1},
         {"&H100000000", 1}, {"&O77777777777", 1},    {"1e99999999999999999999", 1},
+        {"9.e308", 1},      {"-9.E308", -1},         {"2.e308x", 1},
     };
     for (const OutOfRangeCase& c : cases) {
         const ParsedNumber parsed = parseLeadingNumber(c.text);
         EXPECT_TRUE(parsed.outOfRange) << c.text;
         EXPECT_TRUE(std::isinf(parsed.value)) << c.text;
         EXPECT_EQ(std::signbit(parsed.value), c.sign < 0) << c.text;
+    }
+}
+
+// Texts far longer than anything typed, whose digits and exponent must be weighed together:
+// text is prefix, zeros times "0", then suffix.
+struct LongCase {
+    const char* prefix;
+    std::size_t zeros;
+    const char* suffix;
+    double value;  // an infinity for a number beyond a double
+};
+
+TEST(Parse, WeighsTheDigitsAgainstTheExponentWhateverTheLength) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    const LongCase cases[] = {
+        {".", 1'000'000, "1e10000000", inf},
+        {"-.", 999'999, "1e10000000", -inf},
+        {"0.", 10'000'000, "15e10000003", 150},
+        {"1", 1'000'000, "e-1000002", 0.01},
+        {"1", 10'000'000, "e-10000320", 1e-320},
+        {"1", 1'000'000, "e-2000000", 0},
+        {"1", 2'000'000, "e-1000000", inf},
+        {"1e", 0, "999999999999999999999999999999", inf},
+        {"1e-", 0, "999999999999999999999999999999", 0},
+        {"0.", 1'000'000, "1e999999999999999999999999999999", inf},
+        // Halfway between two doubles but for a digit far beyond the first 800: rounds up.
+        {"9007199254740993.", 1000, "1", 9007199254740994.0},
+        {"-9007199254740993", 1000, "e-1000", -9007199254740992.0},
+    };
+    for (const LongCase& c : cases) {
+        const std::string text = c.prefix + std::string(c.zeros, '0') + c.suffix;
+        const ParsedNumber parsed = parseLeadingNumber(text);
+        const std::string label =
+            c.prefix + (" [" + std::to_string(c.zeros) + " zeros] ") + c.suffix;
+        EXPECT_EQ(parsed.value, c.value) << label;
+        EXPECT_EQ(parsed.outOfRange, std::isinf(c.value)) << label;
     }
 }
 
