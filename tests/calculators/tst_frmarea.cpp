@@ -1,66 +1,76 @@
-#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 #include <algorithm>
-#include <cmath>
 
 #include "calculators/calculatorwindows.h"
 #include "calculators/figurepicture.h"
 #include "common/basvar.h"
-#include "common/windowstyle.h"
+#include "tests/support/userinput.h"
+#include "tests/support/windowsuite.h"
 
 using zelmora::frmArea;
+using zelmora::testing::accessibleName;
+using zelmora::testing::clickOption;
+using zelmora::testing::control;
+using zelmora::testing::pickFromList;
+
+namespace {
+
+// Counts the Enter keys that reach a widget: a box that consumes them passes none on to its
+// parents.
+class EnterKeysSeen : public QObject {
+  public:
+    int count = 0;
+
+  protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            count += key == Qt::Key_Return || key == Qt::Key_Enter ? 1 : 0;
+        }
+        return false;
+    }
+};
+
+}  // namespace
 
 // Drives a real area calculator the way a user does: focus, typing, Enter, the button, the
 // unit boxes and the figure column.
-class FrmAreaTest : public QObject {
+class FrmAreaTest : public zelmora::testing::WindowSuite {
     Q_OBJECT
   private:
     frmArea* w = nullptr;
 
-    QRadioButton* option(int number) { return w->Option[number - 1]; }
-
-    void type(QLineEdit* box, const QString& text) {
-        box->setFocus();
-        QTRY_VERIFY(box->hasFocus());
-        QTest::keyClicks(box, text);
+    QRadioButton* option(int number) const {
+        return control<QRadioButton>(w, QStringLiteral("Option%1").arg(number));
     }
-
-    void chooseAnswerUnit(const QString& unit) {
-        w->Combo4->setFocus();
-        const int index = w->Combo4->findText(unit);
-        QVERIFY(index >= 0);
-        // As a user does with the keyboard: Home, then Down to the item.
-        QTest::keyClick(w->Combo4, Qt::Key_Home);
-        for (int i = 0; i < index; ++i) {
-            QTest::keyClick(w->Combo4, Qt::Key_Down);
-        }
-        QCOMPARE(w->Combo4->currentText(), unit);
+    QLineEdit* text(int number) const {
+        return control<QLineEdit>(w, QStringLiteral("Text%1").arg(number));
     }
+    QLabel* label(const char* name) const { return control<QLabel>(w, QLatin1String(name)); }
+    QComboBox* combo(int number) const {
+        return control<QComboBox>(w, QStringLiteral("Combo%1").arg(number));
+    }
+    QLineEdit* answer() const { return control<QLineEdit>(w, QStringLiteral("txtAnswer")); }
+    QPushButton* button() const { return control<QPushButton>(w, QStringLiteral("cmdAnswer")); }
 
-    static QString accessibleName(QWidget* widget) {
-        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    // Types the side of the figure that is chosen and presses Enter.
+    void computeSide(const QString& side) {
+        QTest::keyClicks(text(1), side);
+        QTest::keyClick(text(1), Qt::Key_Return);
     }
 
   private slots:
-    void initTestCase() { zelmora::setUpApplication(*qApp); }
-
     void init() {
         basVar::Pi = 0;
         w = new frmArea;
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(w));
-    }
-
-    void cleanup() {
-        delete w;
-        w = nullptr;
+        QVERIFY(zelmora::testing::showActive(w));
     }
 
     void freshWindow() {
@@ -70,220 +80,245 @@ class FrmAreaTest : public QObject {
         QCOMPARE(w->minimumSize(), w->maximumSize());
         QVERIFY(w->testAttribute(Qt::WA_DeleteOnClose));
         QVERIFY(option(1)->isChecked());
-        QCOMPARE(w->lblForm->text(), QStringLiteral("A = L²"));
-        QCOMPARE(w->Label1->text(), QStringLiteral("Lado: (L)"));
-        QVERIFY(w->Text1->isVisible());
-        QVERIFY(!w->Text2->isVisible());
-        QVERIFY(!w->Text3->isVisible());
-        QVERIFY(!w->Combo2->isVisible());
-        QCOMPARE(w->Combo1->currentText(), QStringLiteral("cm"));
-        QCOMPARE(w->Combo4->currentText(), QStringLiteral("cm²"));
-        QCOMPARE(w->Combo2->text(), QStringLiteral("cm"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("0"));
-        QVERIFY(w->txtAnswer->isReadOnly());
-        QCOMPARE(w->cmdAnswer->text(), QStringLiteral("Ver Resultado"));
-        QVERIFY(w->Text1->hasFocus());
-        QCOMPARE(w->Text1->text(), QString());
-        QCOMPARE(w->Text2->text(), QStringLiteral("0"));
-        QCOMPARE(w->Text3->text(), QStringLiteral("0"));
-        QCOMPARE(w->Respuesta, 0.0);
+        QCOMPARE(label("lblForm")->text(), QStringLiteral("A = L²"));
+        QCOMPARE(label("Label1")->text(), QStringLiteral("Lado: (L)"));
+        QVERIFY(text(1)->isVisible());
+        QVERIFY(!text(2)->isVisible());
+        QVERIFY(!text(3)->isVisible());
+        QVERIFY(!label("Combo2")->isVisible());
+        QCOMPARE(combo(1)->currentText(), QStringLiteral("cm"));
+        QCOMPARE(combo(4)->currentText(), QStringLiteral("cm²"));
+        QCOMPARE(label("Combo2")->text(), QStringLiteral("cm"));
+        QCOMPARE(answer()->text(), QStringLiteral("0"));
+        QVERIFY(answer()->isReadOnly());
+        QCOMPARE(button()->text(), QStringLiteral("Ver Resultado"));
+        QVERIFY(text(1)->hasFocus());
+        QCOMPARE(text(1)->text(), QString());
+        QCOMPARE(text(2)->text(), QStringLiteral("0"));
+        QCOMPARE(text(3)->text(), QStringLiteral("0"));
         QCOMPARE(basVar::Pi, 3.141592654);
-        QCOMPARE(w->imgFig->picture(), std::optional(zelmora::FigureShape::Square));
-        QCOMPARE(w->Text1->maxLength(), 12);
-        const QImage button = w->cmdAnswer->grab().toImage();
-        QCOMPARE(button.pixelColor(8, button.height() / 2), QColor(250, 40, 40));
-        QCOMPARE(w->txtAnswer->palette().color(QPalette::Base), QColor(255, 255, 192));
+        QCOMPARE(control<zelmora::FigurePicture>(w, QStringLiteral("imgFig"))->picture(),
+                 std::optional(zelmora::FigureShape::Square));
+        QCOMPARE(text(1)->maxLength(), 12);
+        const QImage face = button()->grab().toImage();
+        QCOMPARE(face.pixelColor(8, face.height() / 2), QColor(250, 40, 40));
+        QCOMPARE(answer()->palette().color(QPalette::Base), QColor(255, 255, 192));
         // Between the figure column and the measures the window's own background shows.
         QCOMPARE(w->grab().toImage().pixelColor(143, 120), QColor(250, 250, 250));
     }
 
     void figureColumnOrderAndTips() {
         const int expected[] = {1, 2, 3, 6, 4, 9, 5, 7, 8};
-        std::vector<QRadioButton*> byHeight = w->Option;
+        QList<QRadioButton*> byHeight = w->findChildren<QRadioButton*>();
+        QCOMPARE(byHeight.size(), qsizetype(std::size(expected)));
         std::sort(byHeight.begin(), byHeight.end(),
                   [](QRadioButton* a, QRadioButton* b) { return a->y() < b->y(); });
-        for (std::size_t i = 0; i < byHeight.size(); ++i) {
+        for (qsizetype i = 0; i < byHeight.size(); ++i) {
             QCOMPARE(byHeight[i], option(expected[i]));
         }
         QCOMPARE(option(6)->text(), QStringLiteral("POLÍGONO REG."));
         QCOMPARE(option(6)->toolTip(), QStringLiteral(" POLÍGONO REGULAR "));
-        QCOMPARE(option(6)->objectName(), QStringLiteral("Option6"));
     }
 
     void boxesNamedForScreenReaders() {
-        QCOMPARE(accessibleName(w->Text1), QStringLiteral("Lado: (L)"));
-        QCOMPARE(accessibleName(w->txtAnswer), QStringLiteral("Resultado"));
+        QCOMPARE(accessibleName(text(1)), QStringLiteral("Lado: (L)"));
+        QCOMPARE(accessibleName(answer()), QStringLiteral("Resultado"));
         // On Linux a combo box reports its text as its name; the name set here serves the
         // platforms whose screen readers ask for it.
-        QCOMPARE(w->Combo1->accessibleName(), QStringLiteral("Unidad de medida"));
-        QCOMPARE(w->Combo4->accessibleName(), QStringLiteral("Unidad del resultado"));
-        option(2)->click();
-        QCOMPARE(accessibleName(w->Text2), QStringLiteral("Altura: (h)"));
-        QCOMPARE(w->imgFig->accessibleDescription(), QStringLiteral("Dibujo de un rectángulo"));
+        QCOMPARE(combo(1)->accessibleName(), QStringLiteral("Unidad de medida"));
+        QCOMPARE(combo(4)->accessibleName(), QStringLiteral("Unidad del resultado"));
+        clickOption(option(2));
+        QCOMPARE(accessibleName(text(2)), QStringLiteral("Altura: (h)"));
+        QCOMPARE(control<QWidget>(w, QStringLiteral("imgFig"))->accessibleDescription(),
+                 QStringLiteral("Dibujo de un rectángulo"));
     }
 
     void enterInAOneMeasureFigureComputes() {
-        QTest::keyClicks(w->Text1, "3");
-        QTest::keyClick(w->Text1, Qt::Key_Return);
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("9"));
-        QCOMPARE(w->Text1->text(), QStringLiteral("3"));
-        QCOMPARE(w->Respuesta, 9.0);
-        QCOMPARE(w->cmdAnswer->text(), QStringLiteral("Limpiar"));
-        QVERIFY(!w->Text1->isEnabled());
-        QVERIFY(!w->Text2->isEnabled());
-        QVERIFY(w->cmdAnswer->hasFocus());
+        computeSide(QStringLiteral("3"));
+        QCOMPARE(answer()->text(), QStringLiteral("9"));
+        QCOMPARE(text(1)->text(), QStringLiteral("3"));
+        QCOMPARE(button()->text(), QStringLiteral("Limpiar"));
+        QVERIFY(!text(1)->isEnabled());
+        QVERIFY(!text(2)->isEnabled());
+        QVERIFY(button()->hasFocus());
         // Enter on the button clears for the next figure.
-        QTest::keyClick(w->cmdAnswer, Qt::Key_Return);
-        QCOMPARE(w->cmdAnswer->text(), QStringLiteral("Ver Resultado"));
-        QVERIFY(w->Text1->isEnabled());
-        QVERIFY(w->Text1->hasFocus());
-        QCOMPARE(w->Text1->text(), QString());
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("0"));
+        QTest::keyClick(button(), Qt::Key_Return);
+        QCOMPARE(button()->text(), QStringLiteral("Ver Resultado"));
+        QVERIFY(text(1)->isEnabled());
+        QVERIFY(text(1)->hasFocus());
+        QCOMPARE(text(1)->text(), QString());
+        QCOMPARE(answer()->text(), QStringLiteral("0"));
     }
 
     void enterMovesThroughTheVisibleBoxes() {
-        option(5)->click();  // TRAPECIO: three measures
-        QVERIFY(w->Text1->hasFocus());
-        QTest::keyClicks(w->Text1, "5");
-        QTest::keyClick(w->Text1, Qt::Key_Enter);
-        QVERIFY(w->Text2->hasFocus());
-        QCOMPARE(w->Text2->text(), QString());
-        QCOMPARE(w->Text1->text(), QStringLiteral("5"));
-        QTest::keyClicks(w->Text2, "3");
-        QTest::keyClick(w->Text2, Qt::Key_Return);
-        QVERIFY(w->Text3->hasFocus());
-        QCOMPARE(w->cmdAnswer->text(), QStringLiteral("Ver Resultado"));
-        QTest::keyClicks(w->Text3, "2");
-        QTest::keyClick(w->Text3, Qt::Key_Return);
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("8"));
-        QCOMPARE(w->cmdAnswer->text(), QStringLiteral("Limpiar"));
-        QVERIFY(!w->Text3->text().contains(QLatin1Char('\n')));
+        EnterKeysSeen passedOn;
+        w->installEventFilter(&passedOn);
+        clickOption(option(5));  // TRAPECIO: three measures
+        QVERIFY(text(1)->hasFocus());
+        QTest::keyClicks(text(1), "5");
+        QTest::keyClick(text(1), Qt::Key_Enter);
+        QVERIFY(text(2)->hasFocus());
+        QCOMPARE(text(2)->text(), QString());
+        QCOMPARE(text(1)->text(), QStringLiteral("5"));
+        QTest::keyClicks(text(2), "3");
+        QTest::keyClick(text(2), Qt::Key_Return);
+        QVERIFY(text(3)->hasFocus());
+        QCOMPARE(button()->text(), QStringLiteral("Ver Resultado"));
+        QTest::keyClicks(text(3), "2");
+        QTest::keyClick(text(3), Qt::Key_Return);
+        QCOMPARE(answer()->text(), QStringLiteral("8"));
+        QCOMPARE(button()->text(), QStringLiteral("Limpiar"));
+        // Each box took its Enter for itself: none reached the window.
+        QCOMPARE(passedOn.count, 0);
+        w->removeEventFilter(&passedOn);
     }
 
     void enterInTheSecondOfTwoBoxesComputes() {
-        option(2)->click();  // RECTÁNGULO
-        QTest::keyClicks(w->Text1, "3");
-        QTest::keyClick(w->Text1, Qt::Key_Return);
-        QVERIFY(w->Text2->hasFocus());
-        QTest::keyClicks(w->Text2, "4");
-        QTest::keyClick(w->Text2, Qt::Key_Return);
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("12"));
+        clickOption(option(2));  // RECTÁNGULO
+        computeSide(QStringLiteral("3"));
+        QVERIFY(text(2)->hasFocus());
+        QTest::keyClicks(text(2), "4");
+        QTest::keyClick(text(2), Qt::Key_Return);
+        QCOMPARE(answer()->text(), QStringLiteral("12"));
     }
 
     void emptyBoxWithTheFocusReadsAsZero() {
-        option(2)->click();
-        QTest::keyClick(w->Text1, Qt::Key_Return);  // Text1 left empty: shows "0" again
-        QCOMPARE(w->Text1->text(), QStringLiteral("0"));
-        QTest::keyClick(w->Text2, Qt::Key_Return);
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("0"));
-        QCOMPARE(w->Text2->text(), QStringLiteral("0"));
+        clickOption(option(2));
+        QTest::keyClick(text(1), Qt::Key_Return);  // Text1 left empty: shows "0" again
+        QCOMPARE(text(1)->text(), QStringLiteral("0"));
+        QTest::keyClick(text(2), Qt::Key_Return);
+        QCOMPARE(answer()->text(), QStringLiteral("0"));
+        QCOMPARE(text(2)->text(), QStringLiteral("0"));
     }
 
     void theButtonComputesAndClears() {
-        QTest::keyClicks(w->Text1, "2.5");
-        QTest::mouseClick(w->cmdAnswer, Qt::LeftButton);
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("6.25"));
-        QTest::mouseClick(w->cmdAnswer, Qt::LeftButton);
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("0"));
-        QCOMPARE(w->Text1->text(), QString());
-        QVERIFY(w->Text1->hasFocus());
-        QCOMPARE(w->Respuesta, 0.0);
+        QTest::keyClicks(text(1), "2.5");
+        QTest::mouseClick(button(), Qt::LeftButton);
+        QCOMPARE(answer()->text(), QStringLiteral("6.25"));
+        QTest::mouseClick(button(), Qt::LeftButton);
+        QCOMPARE(answer()->text(), QStringLiteral("0"));
+        QCOMPARE(text(1)->text(), QString());
+        QVERIFY(text(1)->hasFocus());
+        // Nothing of the cleared answer is kept to be converted.
+        QVERIFY(pickFromList(combo(4), QStringLiteral("mm²")));
+        QCOMPARE(answer()->text(), QStringLiteral("0"));
     }
 
     void commaEndsTheNumber() {
-        QTest::keyClicks(w->Text1, "2,5");
-        QTest::keyClick(w->Text1, Qt::Key_Return);
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("4"));
+        computeSide(QStringLiteral("2,5"));
+        QCOMPARE(answer()->text(), QStringLiteral("4"));
     }
 
     void lettersReadAsZero() {
-        QTest::keyClicks(w->Text1, "abc");
-        QTest::keyClick(w->Text1, Qt::Key_Return);
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("0"));
-        QCOMPARE(w->Text1->text(), QStringLiteral("abc"));
+        computeSide(QStringLiteral("abc"));
+        QCOMPARE(answer()->text(), QStringLiteral("0"));
+        QCOMPARE(text(1)->text(), QStringLiteral("abc"));
     }
 
     void focusEmptiesAndRefillsZero() {
-        option(2)->click();
-        type(w->Text2, "");
-        QCOMPARE(w->Text2->text(), QString());
-        w->Text1->setFocus();
-        QTRY_VERIFY(w->Text1->hasFocus());
-        QCOMPARE(w->Text2->text(), QStringLiteral("0"));
-        type(w->Text2, "0.0");
-        w->Text1->setFocus();
-        QTRY_VERIFY(w->Text1->hasFocus());
-        QCOMPARE(w->Text2->text(), QStringLiteral("0.0"));
+        clickOption(option(2));
+        QTest::mouseClick(text(2), Qt::LeftButton);
+        QVERIFY(text(2)->hasFocus());
+        QCOMPARE(text(2)->text(), QString());
+        QTest::mouseClick(text(1), Qt::LeftButton);
+        QVERIFY(text(1)->hasFocus());
+        QCOMPARE(text(2)->text(), QStringLiteral("0"));
+        QTest::mouseClick(text(2), Qt::LeftButton);
+        QTest::keyClicks(text(2), "0.0");
+        QTest::mouseClick(text(1), Qt::LeftButton);
+        QVERIFY(text(1)->hasFocus());
+        QCOMPARE(text(2)->text(), QStringLiteral("0.0"));
         // Tab moves on like any focus change.
-        QTest::keyClick(w->Text1, Qt::Key_Tab);
-        QVERIFY(w->Text2->hasFocus());
-        QCOMPARE(w->Text1->text(), QStringLiteral("0"));
+        QTest::keyClick(text(1), Qt::Key_Tab);
+        QVERIFY(text(2)->hasFocus());
+        QCOMPARE(text(1)->text(), QStringLiteral("0"));
     }
 
     void answerUnitConvertsTheSameValue() {
-        QTest::keyClicks(w->Text1, "3");
-        QTest::keyClick(w->Text1, Qt::Key_Return);
-        chooseAnswerUnit(QStringLiteral("m²"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("0.0009"));
-        chooseAnswerUnit(QStringLiteral("mm²"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("900"));
-        chooseAnswerUnit(QStringLiteral("km²"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("9E-10"));
-        chooseAnswerUnit(QStringLiteral("cm²"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("9"));
-        QCOMPARE(w->Respuesta, 9.0);
+        computeSide(QStringLiteral("3"));
+        QVERIFY(pickFromList(combo(4), QStringLiteral("m²")));
+        QCOMPARE(answer()->text(), QStringLiteral("0.0009"));
+        QVERIFY(pickFromList(combo(4), QStringLiteral("mm²")));
+        QCOMPARE(answer()->text(), QStringLiteral("900"));
+        QVERIFY(pickFromList(combo(4), QStringLiteral("km²")));
+        QCOMPARE(answer()->text(), QStringLiteral("9E-10"));
+        QVERIFY(pickFromList(combo(4), QStringLiteral("cm²")));
+        QCOMPARE(answer()->text(), QStringLiteral("9"));
     }
 
     void measureUnitConvertsAgainWithoutRecomputing() {
-        QTest::keyClicks(w->Text1, "2");
-        QTest::keyClick(w->Text1, Qt::Key_Return);
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("4"));
-        w->Combo1->setCurrentIndex(w->Combo1->findText(QStringLiteral("m")));
-        QCOMPARE(w->Combo4->currentText(), QStringLiteral("m²"));
-        QCOMPARE(w->Combo2->text(), QStringLiteral("m"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("4"));
-        chooseAnswerUnit(QStringLiteral("cm²"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("40000"));
-        QCOMPARE(w->Respuesta, 4.0);
+        computeSide(QStringLiteral("2"));
+        QCOMPARE(answer()->text(), QStringLiteral("4"));
+        QVERIFY(pickFromList(combo(1), QStringLiteral("m")));
+        QCOMPARE(combo(4)->currentText(), QStringLiteral("m²"));
+        QCOMPARE(label("Combo2")->text(), QStringLiteral("m"));
+        QCOMPARE(answer()->text(), QStringLiteral("4"));
+        QVERIFY(pickFromList(combo(4), QStringLiteral("cm²")));
+        QCOMPARE(answer()->text(), QStringLiteral("40000"));
     }
 
-    void measureUnitMatchingTheChosenAnswerUnitStillConverts() {
-        QTest::keyClicks(w->Text1, "3");
-        QTest::keyClick(w->Text1, Qt::Key_Return);
-        chooseAnswerUnit(QStringLiteral("m²"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("0.0009"));
-        w->Combo1->setCurrentIndex(w->Combo1->findText(QStringLiteral("m")));
-        QCOMPARE(w->Combo4->currentText(), QStringLiteral("m²"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("9"));
+    // The measure unit chooses its own answer unit, which may be the one already chosen or
+    // another; either way the answer is converted again into it.
+    void measureUnitConvertsTheShownAnswer_data() {
+        QTest::addColumn<QString>("side");
+        QTest::addColumn<QString>("measureUnit");
+        QTest::addColumn<QString>("inSquareMetres");
+        QTest::addColumn<QString>("answerUnit");
+        QTest::addColumn<QString>("converted");
+        QTest::newRow("answer unit already chosen") << "3"
+                                                    << "m"
+                                                    << "0.0009"
+                                                    << "m²"
+                                                    << "9";
+        QTest::newRow("another answer unit") << "2"
+                                             << "km"
+                                             << "0.0004"
+                                             << "km²"
+                                             << "4";
+    }
+    void measureUnitConvertsTheShownAnswer() {
+        QFETCH(QString, side);
+        QFETCH(QString, measureUnit);
+        QFETCH(QString, inSquareMetres);
+        QFETCH(QString, answerUnit);
+        QFETCH(QString, converted);
+        computeSide(side);
+        QVERIFY(pickFromList(combo(4), QStringLiteral("m²")));
+        QCOMPARE(answer()->text(), inSquareMetres);
+        QVERIFY(pickFromList(combo(1), measureUnit));
+        QCOMPARE(combo(4)->currentText(), answerUnit);
+        QCOMPARE(answer()->text(), converted);
     }
 
     void unitsShowZeroWhileEntering() {
-        chooseAnswerUnit(QStringLiteral("mm²"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("0"));
-        w->Combo1->setCurrentIndex(w->Combo1->findText(QStringLiteral("km")));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("0"));
-        QCOMPARE(w->cmdAnswer->text(), QStringLiteral("Ver Resultado"));
+        QVERIFY(pickFromList(combo(4), QStringLiteral("mm²")));
+        QCOMPARE(answer()->text(), QStringLiteral("0"));
+        QVERIFY(pickFromList(combo(1), QStringLiteral("km")));
+        QCOMPARE(answer()->text(), QStringLiteral("0"));
+        QCOMPARE(button()->text(), QStringLiteral("Ver Resultado"));
     }
 
     void choosingAFigureClearsButKeepsUnits() {
-        w->Combo1->setCurrentIndex(w->Combo1->findText(QStringLiteral("m")));
-        QTest::keyClicks(w->Text1, "3");
-        QTest::keyClick(w->Text1, Qt::Key_Return);
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("9"));
-        QTest::mouseClick(option(9), Qt::LeftButton);  // ROMBOIDE
+        QVERIFY(pickFromList(combo(1), QStringLiteral("m")));
+        QTest::mouseClick(text(1), Qt::LeftButton);
+        computeSide(QStringLiteral("3"));
+        QCOMPARE(answer()->text(), QStringLiteral("9"));
+        clickOption(option(9));  // ROMBOIDE
         QVERIFY(option(9)->isChecked());
-        QCOMPARE(w->cmdAnswer->text(), QStringLiteral("Ver Resultado"));
-        QVERIFY(w->Text1->isEnabled());
-        QVERIFY(w->Text1->hasFocus());
-        QCOMPARE(w->Text1->text(), QString());
-        QCOMPARE(w->Text2->text(), QStringLiteral("0"));
-        QVERIFY(w->Text2->isVisible());
-        QCOMPARE(w->Label2->text(), QStringLiteral("Altura: (h)"));
-        QCOMPARE(w->lblForm->text(), QStringLiteral("A = b * h"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("0"));
-        QCOMPARE(w->Combo1->currentText(), QStringLiteral("m"));
-        QCOMPARE(w->Combo4->currentText(), QStringLiteral("m²"));
-        QCOMPARE(w->Respuesta, 0.0);
+        QCOMPARE(button()->text(), QStringLiteral("Ver Resultado"));
+        QVERIFY(text(1)->isEnabled());
+        QVERIFY(text(1)->hasFocus());
+        QCOMPARE(text(1)->text(), QString());
+        QCOMPARE(text(2)->text(), QStringLiteral("0"));
+        QVERIFY(text(2)->isVisible());
+        QCOMPARE(label("Label2")->text(), QStringLiteral("Altura: (h)"));
+        QCOMPARE(label("lblForm")->text(), QStringLiteral("A = b * h"));
+        QCOMPARE(answer()->text(), QStringLiteral("0"));
+        QCOMPARE(combo(1)->currentText(), QStringLiteral("m"));
+        QCOMPARE(combo(4)->currentText(), QStringLiteral("m²"));
+        // The old figure's answer is gone: no unit converts it back.
+        QVERIFY(pickFromList(combo(4), QStringLiteral("cm²")));
+        QCOMPARE(answer()->text(), QStringLiteral("0"));
     }
 
     void figureRowsSetLabelsBoxesAndUnitLabels_data() {
@@ -313,50 +348,49 @@ class FrmAreaTest : public QObject {
         QFETCH(bool, combo3);
         QFETCH(QString, label3);
         QFETCH(QString, formula);
-        option(number)->click();
-        QCOMPARE(w->Text2->isVisible(), text2);
-        QCOMPARE(w->Label2->isVisible(), text2);
-        QCOMPARE(w->Text3->isVisible(), text3);
-        QCOMPARE(w->Label3->isVisible(), text3);
-        QCOMPARE(w->Combo2->isVisible(), combo2);
-        QCOMPARE(w->Combo3->isVisible(), combo3);
-        QCOMPARE(w->Label3->text(), label3);
-        QCOMPARE(w->lblForm->text(), formula);
+        clickOption(option(number));
+        QVERIFY(option(number)->isChecked());
+        QCOMPARE(text(2)->isVisible(), text2);
+        QCOMPARE(label("Label2")->isVisible(), text2);
+        QCOMPARE(text(3)->isVisible(), text3);
+        QCOMPARE(label("Label3")->isVisible(), text3);
+        QCOMPARE(label("Combo2")->isVisible(), combo2);
+        QCOMPARE(label("Combo3")->isVisible(), combo3);
+        QCOMPARE(label("Label3")->text(), label3);
+        QCOMPARE(label("lblForm")->text(), formula);
     }
 
     void labelsKeepTheirOldCaptionWhenUnused() {
-        option(5)->click();  // sets Label3 "Altura: (h)"
-        option(1)->click();
-        QCOMPARE(w->Label3->text(), QStringLiteral("Altura: (h)"));
-        QVERIFY(!w->Label3->isVisible());
+        clickOption(option(5));  // sets Label3 "Altura: (h)"
+        clickOption(option(1));
+        QCOMPARE(label("Label3")->text(), QStringLiteral("Altura: (h)"));
+        QVERIFY(!label("Label3")->isVisible());
     }
 
     void piIsReadWhenTheAnswerIsComputed() {
-        option(7)->click();  // CÍRCULO
-        QTest::keyClicks(w->Text1, "1");
-        QTest::keyClick(w->Text1, Qt::Key_Return);
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("3.141592654"));
+        clickOption(option(7));  // CÍRCULO
+        computeSide(QStringLiteral("1"));
+        QCOMPARE(answer()->text(), QStringLiteral("3.141592654"));
         basVar::Pi = 3.1415927;
-        QTest::mouseClick(w->cmdAnswer, Qt::LeftButton);
-        QTest::keyClicks(w->Text1, "1");
-        QTest::keyClick(w->Text1, Qt::Key_Return);
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("3.1415927"));
+        QTest::mouseClick(button(), Qt::LeftButton);
+        computeSide(QStringLiteral("1"));
+        QCOMPARE(answer()->text(), QStringLiteral("3.1415927"));
         // Opening another calculator resets pi for every open one.
         frmArea other;
         QCOMPARE(basVar::Pi, 3.141592654);
     }
 
     void overflowShowsTheWordAndKeepsTheAnswer() {
-        QTest::keyClicks(w->Text1, "1E150");
-        w->Combo1->setCurrentIndex(w->Combo1->findText(QStringLiteral("km")));
-        QTest::keyClick(w->Text1, Qt::Key_Return);
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("1E+300"));
-        chooseAnswerUnit(QStringLiteral("mm²"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("Desbordamiento"));
-        QCOMPARE(w->cmdAnswer->text(), QStringLiteral("Limpiar"));
-        chooseAnswerUnit(QStringLiteral("km²"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("1E+300"));
-        QCOMPARE(w->Respuesta, 1e300);
+        QTest::keyClicks(text(1), "1E150");
+        QVERIFY(pickFromList(combo(1), QStringLiteral("km")));
+        QTest::mouseClick(text(1), Qt::LeftButton);
+        QTest::keyClick(text(1), Qt::Key_Return);
+        QCOMPARE(answer()->text(), QStringLiteral("1E+300"));
+        QVERIFY(pickFromList(combo(4), QStringLiteral("mm²")));
+        QCOMPARE(answer()->text(), QStringLiteral("Desbordamiento"));
+        QCOMPARE(button()->text(), QStringLiteral("Limpiar"));
+        QVERIFY(pickFromList(combo(4), QStringLiteral("km²")));
+        QCOMPARE(answer()->text(), QStringLiteral("1E+300"));
     }
 
     void overflowingMeasuresAndResults_data() {
@@ -368,14 +402,13 @@ class FrmAreaTest : public QObject {
     }
     void overflowingMeasuresAndResults() {
         QFETCH(QString, side);
-        QTest::keyClicks(w->Text1, side);
-        QTest::keyClick(w->Text1, Qt::Key_Return);
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("Desbordamiento"));
-        QCOMPARE(w->cmdAnswer->text(), QStringLiteral("Limpiar"));
-        chooseAnswerUnit(QStringLiteral("m²"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("Desbordamiento"));
-        QTest::mouseClick(w->cmdAnswer, Qt::LeftButton);
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("0"));
+        computeSide(side);
+        QCOMPARE(answer()->text(), QStringLiteral("Desbordamiento"));
+        QCOMPARE(button()->text(), QStringLiteral("Limpiar"));
+        QVERIFY(pickFromList(combo(4), QStringLiteral("m²")));
+        QCOMPARE(answer()->text(), QStringLiteral("Desbordamiento"));
+        QTest::mouseClick(button(), Qt::LeftButton);
+        QCOMPARE(answer()->text(), QStringLiteral("0"));
     }
 
     void closedWindowsFreeThemselves() {
@@ -390,9 +423,11 @@ class FrmAreaTest : public QObject {
         for (int i = 0; i < 300; ++i) {
             auto* calculator = new frmArea;
             calculator->show();
-            QTest::keyClicks(calculator->Text1, "7");
-            calculator->cmdAnswer_Click();
-            QCOMPARE(calculator->txtAnswer->text(), QStringLiteral("49"));
+            QTest::keyClicks(control<QLineEdit>(calculator, QStringLiteral("Text1")), "7");
+            QTest::mouseClick(control<QPushButton>(calculator, QStringLiteral("cmdAnswer")),
+                              Qt::LeftButton);
+            QCOMPARE(control<QLineEdit>(calculator, QStringLiteral("txtAnswer"))->text(),
+                     QStringLiteral("49"));
             QVERIFY(calculator->close());
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,4 +1,3 @@
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,131 +6,135 @@
 #include <QtTest>
 
 #include "calculators/calculatorwindows.h"
-#include "common/windowstyle.h"
-#include "tests/support/typing.h"
+#include "tests/support/userinput.h"
+#include "tests/support/windowsuite.h"
 
 using zelmora::frmPerimetro;
 using zelmora::frmVolumen;
+using zelmora::testing::clickOption;
+using zelmora::testing::control;
+using zelmora::testing::pickFromList;
+
+namespace {
+
+QLineEdit* box(const QWidget* form, const char* name) {
+    return control<QLineEdit>(form, QLatin1String(name));
+}
+QLabel* label(const QWidget* form, const char* name) {
+    return control<QLabel>(form, QLatin1String(name));
+}
+QComboBox* combo(const QWidget* form, const char* name) {
+    return control<QComboBox>(form, QLatin1String(name));
+}
+QRadioButton* option(const QWidget* form, int number) {
+    return control<QRadioButton>(form, QStringLiteral("Option%1").arg(number));
+}
+
+// Clicks into the first measure box, types the measure and presses Enter.
+void compute(QWidget* form, const QString& a) {
+    QLineEdit* text1 = box(form, "Text1");
+    QTest::mouseClick(text1, Qt::LeftButton);
+    QTest::keyClicks(text1, a);
+    QTest::keyClick(text1, Qt::Key_Return);
+}
+
+}  // namespace
 
 // The perimeter calculator, whose answer units are the measure units, and the volume calculator,
 // whose answer-unit box can be typed into and is written without choosing an item.
-class FrmPerimetroVolumenTest : public QObject {
+class FrmPerimetroVolumenTest : public zelmora::testing::WindowSuite {
     Q_OBJECT
   private:
     frmVolumen* w = nullptr;
 
-    void compute(zelmora::FigureCalculatorForm* form, const QString& a) {
-        form->Text1->setFocus();
-        QTest::keyClicks(form->Text1, a);
-        QTest::keyClick(form->Text1, Qt::Key_Return);
-    }
-
-    // Chooses an item from the open list, as a user does with the keyboard.
-    void chooseFromList(QComboBox* combo, const QString& unit) {
-        const int index = combo->findText(unit);
-        QVERIFY(index >= 0);
-        combo->showPopup();
-        QAbstractItemView* list = combo->view();
-        QTRY_VERIFY(list->isVisible());
-        list->setCurrentIndex(list->model()->index(index, 0));
-        QTest::keyClick(list, Qt::Key_Return);
-        QTRY_VERIFY(!list->isVisible());
-    }
+    QLineEdit* answer() const { return box(w, "txtAnswer"); }
+    QComboBox* answerUnit() const { return combo(w, "Combo4"); }
 
     void typeAnswerUnit(const QString& text) {
-        w->Combo4->lineEdit()->setFocus();
-        w->Combo4->lineEdit()->selectAll();
-        zelmora::testing::typeText(w->Combo4->lineEdit(), text);
+        QLineEdit* typed = answerUnit()->lineEdit();
+        QTest::mouseClick(typed, Qt::LeftButton);
+        QTest::keyClick(typed, Qt::Key_A, Qt::ControlModifier);
+        zelmora::testing::typeText(typed, text);
     }
 
   private slots:
-    void initTestCase() { zelmora::setUpApplication(*qApp); }
-
     void init() {
         w = new frmVolumen;
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(w));
-    }
-
-    void cleanup() {
-        delete w;
-        w = nullptr;
+        QVERIFY(zelmora::testing::showActive(w));
     }
 
     void perimeterAnswerUnitFollowsTheMeasureUnit() {
-        frmPerimetro p;
-        p.show();
-        QVERIFY(QTest::qWaitForWindowActive(&p));
-        QCOMPARE(p.windowTitle(), QStringLiteral("CALCULANDO PERÍMETRO"));
-        QCOMPARE(p.objectName(), QStringLiteral("frmPerimetro"));
-        QCOMPARE(p.Option.size(), std::size_t(8));
-        QCOMPARE(p.Combo4->currentText(), QStringLiteral("cm"));
-        QVERIFY(!p.Combo4->isEditable());
-        compute(&p, QStringLiteral("3"));
-        QCOMPARE(p.txtAnswer->text(), QStringLiteral("12"));
-        chooseFromList(p.Combo1, QStringLiteral("m"));
-        QCOMPARE(p.Combo4->currentText(), QStringLiteral("m"));
-        QCOMPARE(p.txtAnswer->text(), QStringLiteral("12"));
-        chooseFromList(p.Combo4, QStringLiteral("cm"));
-        QCOMPARE(p.txtAnswer->text(), QStringLiteral("1200"));
-        chooseFromList(p.Combo4, QStringLiteral("km"));
-        QCOMPARE(p.txtAnswer->text(), QStringLiteral("0.012"));
+        auto* p = new frmPerimetro;
+        QVERIFY(zelmora::testing::showActive(p));
+        QCOMPARE(p->windowTitle(), QStringLiteral("CALCULANDO PERÍMETRO"));
+        QCOMPARE(p->objectName(), QStringLiteral("frmPerimetro"));
+        QCOMPARE(p->findChildren<QRadioButton*>().size(), 8);
+        QCOMPARE(combo(p, "Combo4")->currentText(), QStringLiteral("cm"));
+        QVERIFY(!combo(p, "Combo4")->isEditable());
+        compute(p, QStringLiteral("3"));
+        QCOMPARE(box(p, "txtAnswer")->text(), QStringLiteral("12"));
+        QVERIFY(pickFromList(combo(p, "Combo1"), QStringLiteral("m")));
+        QCOMPARE(combo(p, "Combo4")->currentText(), QStringLiteral("m"));
+        QCOMPARE(box(p, "txtAnswer")->text(), QStringLiteral("12"));
+        QVERIFY(pickFromList(combo(p, "Combo4"), QStringLiteral("cm")));
+        QCOMPARE(box(p, "txtAnswer")->text(), QStringLiteral("1200"));
+        QVERIFY(pickFromList(combo(p, "Combo4"), QStringLiteral("km")));
+        QCOMPARE(box(p, "txtAnswer")->text(), QStringLiteral("0.012"));
     }
 
     void perimeterFiguresInTheWindow() {
-        frmPerimetro p;
-        p.show();
-        QVERIFY(QTest::qWaitForWindowActive(&p));
-        p.Option[7]->click();  // CIRCUNFERENC.
-        QCOMPARE(p.lblForm->text(), QStringLiteral("Pi * D"));
-        QCOMPARE(p.Label1->text(), QStringLiteral("Diametro: (D)"));
-        compute(&p, QStringLiteral("2"));
-        QCOMPARE(p.txtAnswer->text(), QStringLiteral("6.283185308"));
-        p.Option[3]->click();  // POLÍGONO REG.: a count of sides, with no unit beside it
-        QVERIFY(p.Text2->isVisible());
-        QVERIFY(!p.Combo2->isVisible());
-        QCOMPARE(p.Label2->text(), QStringLiteral("No. lados: (#)"));
+        auto* p = new frmPerimetro;
+        QVERIFY(zelmora::testing::showActive(p));
+        clickOption(option(p, 8));  // CIRCUNFERENC.
+        QCOMPARE(label(p, "lblForm")->text(), QStringLiteral("Pi * D"));
+        QCOMPARE(label(p, "Label1")->text(), QStringLiteral("Diametro: (D)"));
+        compute(p, QStringLiteral("2"));
+        QCOMPARE(box(p, "txtAnswer")->text(), QStringLiteral("6.283185308"));
+        clickOption(option(p, 4));  // POLÍGONO REG.: a count of sides, with no unit beside it
+        QVERIFY(box(p, "Text2")->isVisible());
+        QVERIFY(!label(p, "Combo2")->isVisible());
+        QCOMPARE(label(p, "Label2")->text(), QStringLiteral("No. lados: (#)"));
     }
 
     void freshVolumeWindowWritesTheUnitWithoutChoosingIt() {
         QCOMPARE(w->windowTitle(), QStringLiteral("CALCULANDO VOLUMEN"));
-        QVERIFY(w->Combo4->isEditable());
-        QCOMPARE(w->Combo4->currentText(), QStringLiteral("cm³"));
-        QCOMPARE(w->Combo4->currentIndex(), -1);
-        QCOMPARE(w->Combo4->count(), 4);
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("0"));
-        QCOMPARE(w->Combo2->text(), QStringLiteral("cm"));
+        QVERIFY(answerUnit()->isEditable());
+        QCOMPARE(answerUnit()->currentText(), QStringLiteral("cm³"));
+        QCOMPARE(answerUnit()->currentIndex(), -1);
+        QCOMPARE(answerUnit()->count(), 4);
+        QCOMPARE(answer()->text(), QStringLiteral("0"));
+        QCOMPARE(label(w, "Combo2")->text(), QStringLiteral("cm"));
     }
 
     void choosingItemsConverts() {
         compute(w, QStringLiteral("2"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("8"));
-        chooseFromList(w->Combo4, QStringLiteral("m³"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("8E-06"));
-        chooseFromList(w->Combo4, QStringLiteral("cm³"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("8"));
+        QCOMPARE(answer()->text(), QStringLiteral("8"));
+        QVERIFY(pickFromList(answerUnit(), QStringLiteral("m³")));
+        QCOMPARE(answer()->text(), QStringLiteral("8E-06"));
+        QVERIFY(pickFromList(answerUnit(), QStringLiteral("cm³")));
+        QCOMPARE(answer()->text(), QStringLiteral("8"));
     }
 
     void measureUnitWritesTextAndLeavesTheAnswer() {
         compute(w, QStringLiteral("2"));
-        chooseFromList(w->Combo1, QStringLiteral("m"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("8"));
-        QCOMPARE(w->Combo4->currentText(), QStringLiteral("m³"));
-        QCOMPARE(w->Combo2->text(), QStringLiteral("m"));
-        chooseFromList(w->Combo4, QStringLiteral("cm³"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("8000000"));
+        QVERIFY(pickFromList(combo(w, "Combo1"), QStringLiteral("m")));
+        QCOMPARE(answer()->text(), QStringLiteral("8"));
+        QCOMPARE(answerUnit()->currentText(), QStringLiteral("m³"));
+        QCOMPARE(label(w, "Combo2")->text(), QStringLiteral("m"));
+        QVERIFY(pickFromList(answerUnit(), QStringLiteral("cm³")));
+        QCOMPARE(answer()->text(), QStringLiteral("8000000"));
     }
 
     void choosingTheCurrentItemAgainConverts() {
         compute(w, QStringLiteral("2"));
-        chooseFromList(w->Combo4, QStringLiteral("mm³"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("8000"));
+        QVERIFY(pickFromList(answerUnit(), QStringLiteral("mm³")));
+        QCOMPARE(answer()->text(), QStringLiteral("8000"));
         // The measure unit writes "m³" over the chosen "mm³"; choosing "mm³" again converts from
         // the new measure unit.
-        chooseFromList(w->Combo1, QStringLiteral("m"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("8000"));
-        chooseFromList(w->Combo4, QStringLiteral("mm³"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("8000000000"));
+        QVERIFY(pickFromList(combo(w, "Combo1"), QStringLiteral("m")));
+        QCOMPARE(answer()->text(), QStringLiteral("8000"));
+        QVERIFY(pickFromList(answerUnit(), QStringLiteral("mm³")));
+        QCOMPARE(answer()->text(), QStringLiteral("8000000000"));
     }
 
     void typingConvertsNothingAndAddsNoItem_data() {
@@ -149,43 +152,45 @@ class FrmPerimetroVolumenTest : public QObject {
     void typingConvertsNothingAndAddsNoItem() {
         QFETCH(QString, typed);
         QFETCH(QString, answer);
+        auto* button = control<QPushButton>(w, QStringLiteral("cmdAnswer"));
         compute(w, QStringLiteral("2"));
         typeAnswerUnit(typed);
-        QCOMPARE(w->Combo4->currentText(), typed);
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("8"));
+        QCOMPARE(answerUnit()->currentText(), typed);
+        QCOMPARE(this->answer()->text(), QStringLiteral("8"));
         // Enter and leaving the box convert nothing either, and add nothing to the list.
-        QTest::keyClick(w->Combo4->lineEdit(), Qt::Key_Return);
-        w->cmdAnswer->setFocus();
-        QTRY_VERIFY(w->cmdAnswer->hasFocus());
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("8"));
-        QCOMPARE(w->Combo4->count(), 4);
+        QTest::keyClick(answerUnit()->lineEdit(), Qt::Key_Return);
+        QTest::keyClick(answerUnit()->lineEdit(), Qt::Key_Backtab);
+        QVERIFY(!answerUnit()->hasFocus());
+        QCOMPARE(this->answer()->text(), QStringLiteral("8"));
+        QCOMPARE(answerUnit()->count(), 4);
         // The next computation compares the typed text with the units exactly.
-        w->cmdAnswer_Click();
+        QTest::mouseClick(button, Qt::LeftButton);
         compute(w, QStringLiteral("2"));
-        QCOMPARE(w->txtAnswer->text(), answer);
-        QCOMPARE(w->Combo4->currentText(), typed);
-        QCOMPARE(w->Combo4->count(), 4);
+        QCOMPARE(this->answer()->text(), answer);
+        QCOMPARE(answerUnit()->currentText(), typed);
+        QCOMPARE(answerUnit()->count(), 4);
     }
 
     void figureChoiceShowsItsBoxes() {
-        w->Option[2]->click();  // PRISMA
-        QVERIFY(w->Text2->isVisible());
-        QVERIFY(w->Combo2->isVisible());
-        QVERIFY(!w->Text3->isVisible());
-        QVERIFY(!w->Combo3->isVisible());
-        QCOMPARE(w->Label1->text(), QStringLiteral("Área (Base): (Ab)"));
-        w->Option[6]->click();  // ESFERA
-        QVERIFY(!w->Text2->isVisible());
-        QVERIFY(!w->Combo2->isVisible());
+        clickOption(option(w, 3));  // PRISMA
+        QVERIFY(box(w, "Text2")->isVisible());
+        QVERIFY(label(w, "Combo2")->isVisible());
+        QVERIFY(!box(w, "Text3")->isVisible());
+        QVERIFY(!label(w, "Combo3")->isVisible());
+        QCOMPARE(label(w, "Label1")->text(), QStringLiteral("Área (Base): (Ab)"));
+        clickOption(option(w, 7));  // ESFERA
+        QVERIFY(!box(w, "Text2")->isVisible());
+        QVERIFY(!label(w, "Combo2")->isVisible());
         compute(w, QStringLiteral("1"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("4.18879020533333"));
+        QCOMPARE(answer()->text(), QStringLiteral("4.18879020533333"));
     }
 
     void overflowShowsTheWord() {
-        w->Option[7]->click();  // OCTAEDRO REG.
+        clickOption(option(w, 8));  // OCTAEDRO REG.
         compute(w, QStringLiteral("1E200"));
-        QCOMPARE(w->txtAnswer->text(), QStringLiteral("Desbordamiento"));
-        QCOMPARE(w->cmdAnswer->text(), QStringLiteral("Limpiar"));
+        QCOMPARE(answer()->text(), QStringLiteral("Desbordamiento"));
+        QCOMPARE(control<QPushButton>(w, QStringLiteral("cmdAnswer"))->text(),
+                 QStringLiteral("Limpiar"));
     }
 };
 

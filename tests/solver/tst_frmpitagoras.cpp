@@ -2,9 +2,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontInfo>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -12,63 +12,69 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "common/windowstyle.h"
 #include "solver/frmpitagoras.h"
-#include "tests/support/modal.h"
+#include "tests/support/userinput.h"
+#include "tests/support/windowsuite.h"
 
 using zelmora::frmPitagoras;
 using zelmora::testing::answerNextMessageBox;
+using zelmora::testing::control;
+using zelmora::testing::tabTo;
+using zelmora::testing::typeOver;
+
+namespace {
+
+QLineEdit* boxOf(const QWidget* window, int index) {
+    return control<QLineEdit>(window, QStringLiteral("txtZ(%1)").arg(index));
+}
+
+QPushButton* buttonOf(const QWidget* window, int number) {
+    return control<QPushButton>(window, QStringLiteral("cmdShow%1").arg(number));
+}
+
+QTimer* timerOf(const QWidget* window) {
+    return control<QTimer>(window, QStringLiteral("tmrMoon"));
+}
+
+// Types the texts into the boxes from box 0 on, as a user does: a click into each box, then the
+// text over what it held. The last box typed keeps the focus.
+void typeTexts(const QWidget* window, const QStringList& values) {
+    for (int i = 0; i < values.size(); ++i) {
+        typeOver(boxOf(window, i), values[i]);
+    }
+}
+
+}  // namespace
 
 // Drives a real solver window the way a user does: focus, typing, Tab, Enter, double clicks,
 // the two "Resolver" buttons and the check box; the button timer runs as it does for a user.
-class FrmPitagorasTest : public QObject {
+class FrmPitagorasTest : public zelmora::testing::WindowSuite {
     Q_OBJECT
   private:
     QPointer<frmPitagoras> w;
 
-    QLineEdit* box(int index) const { return w->txtZ[static_cast<std::size_t>(index)]; }
+    QLineEdit* box(int index) const { return boxOf(w, index); }
+    QPushButton* button(int number) const { return buttonOf(w, number); }
+    QCheckBox* check() const { return control<QCheckBox>(w, QStringLiteral("Check1")); }
 
     QStringList texts() const {
         QStringList all;
-        for (QLineEdit* b : w->txtZ) {
-            all << b->text();
+        for (int i = 0; i < frmPitagoras::kBoxCount; ++i) {
+            all << box(i)->text();
         }
         return all;
     }
 
-    void setTexts(const QStringList& values) {
-        for (int i = 0; i < values.size(); ++i) {
-            box(i)->setText(values[i]);
-        }
-    }
-
-    void focus(QWidget* widget) {
-        widget->setFocus(Qt::MouseFocusReason);
-        QTRY_VERIFY(widget->hasFocus());
-    }
-
     // Waits for the next tick of the window's button timer to have been handled.
     void waitForTick() {
-        QSignalSpy ticks(w->tmrMoon, &QTimer::timeout);
+        QSignalSpy ticks(timerOf(w), &QTimer::timeout);
         QVERIFY(ticks.wait(2000));
     }
 
-    static QString accessibleName(QWidget* widget) {
-        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-    }
-
   private slots:
-    void initTestCase() { zelmora::setUpApplication(*qApp); }
-
     void init() {
         w = new frmPitagoras;
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(w));
-    }
-
-    void cleanup() {
-        zelmora::testing::stopAnswering();
-        delete w;
+        QVERIFY(zelmora::testing::showActive(w));
     }
 
     void freshWindow() {
@@ -90,20 +96,22 @@ class FrmPitagorasTest : public QObject {
         for (int i = 1; i < frmPitagoras::kBoxCount; ++i) {
             QCOMPARE(box(i)->text(), QStringLiteral("0"));
         }
-        QVERIFY(w->Check1->isChecked());
-        QCOMPARE(w->Check1->text(), QStringLiteral("Sólo 4 decimales"));
-        QCOMPARE(w->cmdShow1->text(), QStringLiteral("Resolver"));
-        QCOMPARE(w->cmdShow2->text(), QStringLiteral("Resolver"));
-        QCOMPARE(w->Label1->text(), QStringLiteral("HIPOTENUSA ="));
-        QCOMPARE(w->Label2->text(), QStringLiteral("CATETO A      ="));
-        QCOMPARE(w->Label3->text(), QStringLiteral("CATETO B      ="));
-        QCOMPARE(w->Label4->text(), QStringLiteral("="));
-        QCOMPARE(w->tmrMoon->objectName(), QStringLiteral("tmrMoon"));
-        QCOMPARE(w->tmrMoon->interval(), 100);
-        QVERIFY(w->tmrMoon->isActive());
+        QVERIFY(check()->isChecked());
+        QCOMPARE(check()->text(), QStringLiteral("Sólo 4 decimales"));
+        QCOMPARE(button(1)->text(), QStringLiteral("Resolver"));
+        QCOMPARE(button(2)->text(), QStringLiteral("Resolver"));
+        QCOMPARE(control<QLabel>(w, QStringLiteral("Label1"))->text(),
+                 QStringLiteral("HIPOTENUSA ="));
+        QCOMPARE(control<QLabel>(w, QStringLiteral("Label2"))->text(),
+                 QStringLiteral("CATETO A      ="));
+        QCOMPARE(control<QLabel>(w, QStringLiteral("Label3"))->text(),
+                 QStringLiteral("CATETO B      ="));
+        QCOMPARE(control<QLabel>(w, QStringLiteral("Label4"))->text(), QStringLiteral("="));
+        QCOMPARE(timerOf(w)->interval(), 100);
+        QVERIFY(timerOf(w)->isActive());
         waitForTick();
-        QVERIFY(w->cmdShow1->isEnabled());
-        QVERIFY(w->cmdShow2->isEnabled());
+        QVERIFY(button(1)->isEnabled());
+        QVERIFY(button(2)->isEnabled());
     }
 
     void controlsAreNamedAndPlaced_data() {
@@ -162,7 +170,8 @@ class FrmPitagorasTest : public QObject {
     void coloursAndLook() {
         const QImage window = w->grab().toImage();
         QCOMPARE(window.pixelColor(2, 2), QColor(250, 250, 250));
-        for (QLineEdit* b : w->txtZ) {
+        for (int i = 0; i < frmPitagoras::kBoxCount; ++i) {
+            QLineEdit* b = box(i);
             const QImage face = b->grab().toImage();
             // Inside: the box colour; the edge: one thin line, black unless the box is focused.
             const QColor edge = b->hasFocus() ? b->palette().color(QPalette::Highlight) : Qt::black;
@@ -171,11 +180,18 @@ class FrmPitagorasTest : public QObject {
             QCOMPARE(face.pixelColor(0, face.height() / 2), edge);
             QCOMPARE(face.pixelColor(face.width() / 2, face.height() - 2), QColor(255, 255, 192));
         }
-        // The check box is painted in the window's colour around its text.
-        const QImage check = w->Check1->grab().toImage();
-        QCOMPARE(check.pixelColor(check.width() - 2, 1), QColor(250, 250, 250));
-        for (QPushButton* button : {w->cmdShow1, w->cmdShow2}) {
-            const QImage face = button->grab().toImage();
+        // The check box paints its own background in the window's colour around its text. Drawn
+        // alone over another colour, its own painting is all that shows: a check box that left
+        // its background to the window would show that colour instead.
+        QImage checkFace(check()->size(), QImage::Format_RGB32);
+        checkFace.fill(QColor(0, 0, 255));
+        {
+            QPainter painter(&checkFace);
+            check()->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+        }
+        QCOMPARE(checkFace.pixelColor(checkFace.width() - 2, 1), QColor(250, 250, 250));
+        for (int number : {1, 2}) {
+            const QImage face = button(number)->grab().toImage();
             QCOMPARE(face.pixelColor(8, face.height() / 2), QColor(192, 192, 192));
         }
         // The lines are drawn: dark on the light background.
@@ -194,16 +210,20 @@ class FrmPitagorasTest : public QObject {
                                    "Numerador de la segunda razón",
                                    "Denominador de la segunda razón"};
         for (int i = 0; i < frmPitagoras::kBoxCount; ++i) {
-            QCOMPARE(box(i)->objectName(), QStringLiteral("txtZ(%1)").arg(i));
-            QCOMPARE(accessibleName(box(i)), names[i]);
+            QCOMPARE(zelmora::testing::accessibleName(box(i)), names[i]);
         }
-        QVERIFY(!w->cmdShow1->accessibleDescription().isEmpty());
-        QVERIFY(w->cmdShow1->accessibleDescription() != w->cmdShow2->accessibleDescription());
+        // The two "Resolver" buttons say which calculator they solve.
+        const auto description = [](QWidget* widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
+        };
+        QCOMPARE(description(button(1)), QStringLiteral("Calcula el lado que falta del triángulo"));
+        QCOMPARE(description(button(2)),
+                 QStringLiteral("Calcula el término que falta de la proporción"));
     }
 
     void tabOrder() {
-        const QList<QWidget*> expected = {box(0), box(1), box(2),      w->cmdShow1, box(3), box(4),
-                                          box(5), box(6), w->cmdShow2, w->Check1,   box(0)};
+        const QList<QWidget*> expected = {box(0), box(1), box(2),    button(1), box(3), box(4),
+                                          box(5), box(6), button(2), check(),   box(0)};
         QCOMPARE(QApplication::focusWidget(), expected[0]);
         for (int i = 1; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -219,25 +239,26 @@ class FrmPitagorasTest : public QObject {
         QTest::keyClick(box(1), Qt::Key_Tab);
         QTest::keyClicks(box(2), "4");
         QCOMPARE(box(0)->text(), QStringLiteral("0"));
-        QTest::mouseClick(w->cmdShow1, Qt::LeftButton);
+        QTest::mouseClick(button(1), Qt::LeftButton);
         QCOMPARE(box(0)->text(), QStringLiteral("5"));
         QVERIFY(box(0)->hasFocus());
         QCOMPARE(texts(), QStringList({"5", "3", "4", "0", "0", "0", "0"}));
         waitForTick();
-        QVERIFY(!w->cmdShow1->isEnabled());
-        QVERIFY(w->cmdShow2->isEnabled());
+        QVERIFY(!button(1)->isEnabled());
+        QVERIFY(button(2)->isEnabled());
 
         // Double-clicking a box empties it; the button is enabled again at the next tick.
         QTest::mouseDClick(box(0), Qt::LeftButton);
         QCOMPARE(box(0)->text(), QString());
         waitForTick();
-        QVERIFY(w->cmdShow1->isEnabled());
+        QVERIFY(button(1)->isEnabled());
         QTest::keyClick(box(0), Qt::Key_Tab);
         QCOMPARE(box(0)->text(), QStringLiteral("0"));
     }
 
     void theProportionFromTheKeyboard() {
-        focus(box(3));
+        QTest::mouseClick(box(3), Qt::LeftButton);
+        QVERIFY(box(3)->hasFocus());
         for (const char* term : {"2", "3", "4"}) {
             QTest::keyClicks(QApplication::focusWidget(), term);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -245,14 +266,14 @@ class FrmPitagorasTest : public QObject {
         QVERIFY(box(6)->hasFocus());
         QCOMPARE(box(6)->text(), QString());
         QTest::keyClick(box(6), Qt::Key_Tab);
-        QVERIFY(w->cmdShow2->hasFocus());
+        QVERIFY(button(2)->hasFocus());
         QCOMPARE(box(6)->text(), QStringLiteral("0"));
-        QTest::keyClick(w->cmdShow2, Qt::Key_Space);
+        QTest::keyClick(button(2), Qt::Key_Space);
         QCOMPARE(box(6)->text(), QStringLiteral("6"));
         QVERIFY(box(6)->hasFocus());
         waitForTick();
-        QVERIFY(!w->cmdShow2->isEnabled());
-        QVERIFY(w->cmdShow1->isEnabled());
+        QVERIFY(!button(2)->isEnabled());
+        QVERIFY(button(1)->isEnabled());
     }
 
     void results_data() {
@@ -279,10 +300,12 @@ class FrmPitagorasTest : public QObject {
         QFETCH(int, button);
         QFETCH(int, resultBox);
         QFETCH(QString, result);
-        focus(w->Check1);
-        setTexts(before);
-        w->Check1->setChecked(ticked);
-        QTest::mouseClick(button == 1 ? w->cmdShow1 : w->cmdShow2, Qt::LeftButton);
+        typeTexts(w, before);
+        if (check()->isChecked() != ticked) {
+            QTest::mouseClick(check(), Qt::LeftButton);
+        }
+        QCOMPARE(check()->isChecked(), ticked);
+        QTest::mouseClick(this->button(button), Qt::LeftButton);
         QStringList after = before;
         after[resultBox] = result;
         QCOMPARE(texts(), after);
@@ -290,42 +313,39 @@ class FrmPitagorasTest : public QObject {
     }
 
     void aResultOfZeroShowsEmptyWhileFocused() {
-        focus(w->cmdShow1);
-        setTexts({"2", "0", "2"});
-        QTest::mouseClick(w->cmdShow1, Qt::LeftButton);
+        typeTexts(w, {"2", "0", "2"});
+        QTest::mouseClick(button(1), Qt::LeftButton);
         QVERIFY(box(1)->hasFocus());
         QCOMPARE(box(1)->text(), QString());
         QTest::keyClick(box(1), Qt::Key_Tab);
         QCOMPARE(box(1)->text(), QStringLiteral("0"));
         // The empty box became the marker again; the leg is 0 once more.
-        QTest::mouseClick(w->cmdShow1, Qt::LeftButton);
+        QTest::mouseClick(button(1), Qt::LeftButton);
         QVERIFY(box(1)->hasFocus());
         QCOMPARE(box(1)->text(), QString());
     }
 
     void lettersKeepTheButtonEnabled() {
-        focus(w->Check1);
-        setTexts({"5", "3", "4", "2", "3", "4", "6"});
+        typeTexts(w, {"5", "3", "4", "2", "3", "4", "6"});
         waitForTick();
-        QVERIFY(!w->cmdShow1->isEnabled());
-        QVERIFY(!w->cmdShow2->isEnabled());
-        box(1)->setText(QStringLiteral("abc"));
-        box(5)->setText(QStringLiteral("0.0"));
+        QVERIFY(!button(1)->isEnabled());
+        QVERIFY(!button(2)->isEnabled());
+        typeOver(box(1), QStringLiteral("abc"));
+        typeOver(box(5), QStringLiteral("0.0"));
         waitForTick();
-        QVERIFY(w->cmdShow1->isEnabled());
-        QVERIFY(w->cmdShow2->isEnabled());
+        QVERIFY(button(1)->isEnabled());
+        QVERIFY(button(2)->isEnabled());
     }
 
     void theCheckBoxAppliesFromTheNextClick() {
-        focus(w->cmdShow1);
-        setTexts({"0", "1", "1"});
-        QTest::mouseClick(w->cmdShow1, Qt::LeftButton);
+        typeTexts(w, {"0", "1", "1"});
+        QTest::mouseClick(button(1), Qt::LeftButton);
         QCOMPARE(box(0)->text(), QStringLiteral("1.4142"));
-        QTest::mouseClick(w->Check1, Qt::LeftButton);
-        QVERIFY(!w->Check1->isChecked());
+        QTest::mouseClick(check(), Qt::LeftButton);
+        QVERIFY(!check()->isChecked());
         QCOMPARE(box(0)->text(), QStringLiteral("1.4142"));
         QTest::mouseDClick(box(0), Qt::LeftButton);
-        QTest::mouseClick(w->cmdShow1, Qt::LeftButton);
+        QTest::mouseClick(button(1), Qt::LeftButton);
         QCOMPARE(box(0)->text(), QStringLiteral("1.4142135623731"));
     }
 
@@ -343,8 +363,9 @@ class FrmPitagorasTest : public QObject {
         QTest::newRow("typed beyond a double")
             << (QStringList{"0", "1E400", "4"} + zeros) << 1
             << "Los números son demasiado grandes para este cálculo.";
-        QTest::newRow("fresh proportion") << QStringList{"", "0", "0", "0", "0", "0", "0"} << 2
-                                          << "No se puede dividir entre cero.";
+        // Nothing typed: the window as it opened.
+        QTest::newRow("fresh proportion")
+            << QStringList() << 2 << "No se puede dividir entre cero.";
         QTest::newRow("product overflows")
             << QStringList{"0", "0", "0", "0", "1E200", "1E200", "1"} << 2
             << "Los números son demasiado grandes para este cálculo.";
@@ -353,8 +374,9 @@ class FrmPitagorasTest : public QObject {
         QFETCH(QStringList, before);
         QFETCH(int, button);
         QFETCH(QString, message);
-        QPushButton* clicked = button == 1 ? w->cmdShow1 : w->cmdShow2;
-        setTexts(before);
+        QPushButton* clicked = this->button(button);
+        typeTexts(w, before);
+        const QStringList shown = texts();
         const auto seen = answerNextMessageBox();
         QTest::mouseClick(clicked, Qt::LeftButton);
         QVERIFY(seen->shown);
@@ -362,11 +384,10 @@ class FrmPitagorasTest : public QObject {
         QCOMPARE(seen->title, QStringLiteral("Zelmora"));
         QCOMPARE(seen->icon, QMessageBox::Critical);
         QCOMPARE(seen->buttons.size(), 1);
-        // The box emptied by the click's focus change reads as the marker "0" again.
-        QStringList after = before;
-        if (after[0].isEmpty()) {
-            after[0] = QStringLiteral("0");
-        }
+        // The box emptied for typing reads as the marker "0" again once the click takes the
+        // focus; no other box changed.
+        QStringList after = shown;
+        std::replace(after.begin(), after.end(), QString(), QStringLiteral("0"));
         QCOMPARE(texts(), after);
         // The focus stays on the button, which gets it back with the window.
         QCOMPARE(w->focusWidget(), static_cast<QWidget*>(clicked));
@@ -384,8 +405,8 @@ class FrmPitagorasTest : public QObject {
     void nothingHappensWhenNoBoxHoldsTheMarker() {
         QFETCH(QStringList, before);
         QFETCH(int, button);
-        QPushButton* clicked = button == 1 ? w->cmdShow1 : w->cmdShow2;
-        setTexts(before);
+        QPushButton* clicked = this->button(button);
+        typeTexts(w, before);
         const auto seen = answerNextMessageBox();
         QTest::mouseClick(clicked, Qt::LeftButton);
         QCOMPARE(texts(), before);
@@ -404,21 +425,19 @@ class FrmPitagorasTest : public QObject {
     void enterHasNoEffect() {
         QFETCH(QString, name);
         // Both calculators are ready to compute: any click would write a result.
-        const QStringList before = {"0", "3", "4", "2", "3", "4", "0"};
-        setTexts(before);
-        auto* target = w->findChild<QWidget*>(name);
-        QVERIFY(target != nullptr);
-        focus(target);
-        QVERIFY(!w->cmdShow1->isDefault() && !w->cmdShow1->autoDefault());
-        QVERIFY(!w->cmdShow2->isDefault() && !w->cmdShow2->autoDefault());
-        const bool ticked = w->Check1->isChecked();
+        typeTexts(w, {"0", "3", "4", "2", "3", "4", "0"});
+        auto* target = control<QWidget>(w, name);
+        QVERIFY(tabTo(target));
+        QVERIFY(!button(1)->isDefault() && !button(1)->autoDefault());
+        QVERIFY(!button(2)->isDefault() && !button(2)->autoDefault());
+        const bool ticked = check()->isChecked();
         const QStringList shown = texts();
         const auto seen = answerNextMessageBox();
         QTest::keyClick(target, Qt::Key_Return);
         QTest::keyClick(target, Qt::Key_Enter);
         QCOMPARE(texts(), shown);
         QCOMPARE(QApplication::focusWidget(), target);
-        QCOMPARE(w->Check1->isChecked(), ticked);
+        QCOMPARE(check()->isChecked(), ticked);
         QVERIFY(!seen->shown);
     }
 
@@ -430,11 +449,11 @@ class FrmPitagorasTest : public QObject {
     }
     void doubleClickEmptiesAnyBox() {
         QFETCH(int, index);
-        box(index)->setText(QStringLiteral("12.5"));
+        typeOver(box(index), QStringLiteral("12.5"));
         QTest::mouseDClick(box(index), Qt::LeftButton);
         QCOMPARE(box(index)->text(), QString());
         QVERIFY(box(index)->hasFocus());
-        focus(w->Check1);
+        QVERIFY(tabTo(check()));
         QCOMPARE(box(index)->text(), QStringLiteral("0"));
     }
 
@@ -453,15 +472,20 @@ class FrmPitagorasTest : public QObject {
     void focusEmptiesOnlyTheMarker() {
         QFETCH(QString, text);
         QFETCH(QString, focused);
-        box(4)->setText(text);
-        focus(box(4));
+        typeOver(box(4), text);
+        QTest::keyClick(box(4), Qt::Key_Tab);
+        QVERIFY(box(5)->hasFocus());
+        QCOMPARE(box(4)->text(), text);
+        QTest::keyClick(box(5), Qt::Key_Backtab);
+        QVERIFY(box(4)->hasFocus());
         QCOMPARE(box(4)->text(), focused);
-        focus(box(5));
+        QTest::keyClick(box(4), Qt::Key_Tab);
         QCOMPARE(box(4)->text(), text);
     }
 
     void contextMenuDoesNotLeaveTheBox() {
-        focus(box(1));
+        QTest::mouseClick(box(1), Qt::LeftButton);
+        QVERIFY(box(1)->hasFocus());
         QCOMPARE(box(1)->text(), QString());
         const QPoint inside(5, 5);
         QContextMenuEvent event(QContextMenuEvent::Mouse, inside, box(1)->mapToGlobal(inside));
@@ -474,25 +498,24 @@ class FrmPitagorasTest : public QObject {
     }
 
     void limpiarClearsOneCalculator() {
-        focus(w->Check1);
-        setTexts({"5", "3", "4", "2", "3", "4", "6"});
+        typeTexts(w, {"5", "3", "4", "2", "3", "4", "6"});
+        QVERIFY(tabTo(check()));
         w->Limpiar1();
         QCOMPARE(texts(), QStringList({"0", "0", "0", "2", "3", "4", "6"}));
-        setTexts({"5", "3", "4"});
+        typeTexts(w, {"5", "3", "4"});
+        QVERIFY(tabTo(check()));
         w->Limpiar2();
         QCOMPARE(texts(), QStringList({"5", "3", "4", "0", "0", "0", "0"}));
     }
 
     void twoWindowsAreIndependent() {
         QPointer<frmPitagoras> other = new frmPitagoras;
-        other->show();
-        QVERIFY(QTest::qWaitForWindowActive(other));
-        other->Check1->setChecked(false);
-        other->txtZ[1]->setText(QStringLiteral("1"));
-        other->txtZ[2]->setText(QStringLiteral("1"));
-        QTest::mouseClick(other->cmdShow1, Qt::LeftButton);
-        QCOMPARE(other->txtZ[0]->text(), QStringLiteral("1.4142135623731"));
-        QVERIFY(w->Check1->isChecked());
+        QVERIFY(zelmora::testing::showActive(other));
+        QTest::mouseClick(control<QCheckBox>(other, QStringLiteral("Check1")), Qt::LeftButton);
+        typeTexts(other, {"", "1", "1"});
+        QTest::mouseClick(buttonOf(other, 1), Qt::LeftButton);
+        QCOMPARE(boxOf(other, 0)->text(), QStringLiteral("1.4142135623731"));
+        QVERIFY(check()->isChecked());
         QCOMPARE(box(1)->text(), QStringLiteral("0"));
         // The first window is not active: its emptied box shows "0" until it is again.
         QCOMPARE(box(0)->text(), QStringLiteral("0"));
@@ -500,17 +523,19 @@ class FrmPitagorasTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(w));
         QVERIFY(box(0)->hasFocus());
         QCOMPARE(box(0)->text(), QString());
-        QCOMPARE(other->txtZ[0]->text(), QStringLiteral("1.4142135623731"));
+        QCOMPARE(boxOf(other, 0)->text(), QStringLiteral("1.4142135623731"));
         // Each window's timer enables its own buttons.
-        other->txtZ[0]->setText(QStringLiteral("2"));
-        QSignalSpy otherTicks(other->tmrMoon, &QTimer::timeout);
+        other->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(other));
+        typeOver(boxOf(other, 0), QStringLiteral("2"));
+        QSignalSpy otherTicks(timerOf(other), &QTimer::timeout);
         QVERIFY(otherTicks.wait(2000));
-        QVERIFY(!other->cmdShow1->isEnabled());
-        QVERIFY(w->cmdShow1->isEnabled());
+        QVERIFY(!buttonOf(other, 1)->isEnabled());
+        QVERIFY(button(1)->isEnabled());
         QVERIFY(other->close());
         QTRY_VERIFY(other.isNull());
         QVERIFY(!w.isNull());
-        QVERIFY(w->tmrMoon->isActive());
+        QVERIFY(timerOf(w)->isActive());
     }
 
     void closedWindowsFreeThemselves() {
@@ -526,11 +551,10 @@ class FrmPitagorasTest : public QObject {
         for (int i = 0; i < 200; ++i) {
             auto* solver = new frmPitagoras;
             solver->show();
-            solver->txtZ[1]->setText(QStringLiteral("3"));
-            solver->txtZ[2]->setText(QStringLiteral("4"));
-            solver->cmdShow1_Click();
-            QCOMPARE(solver->txtZ[0]->text(), QStringLiteral("5"));
-            timers << solver->tmrMoon;
+            typeTexts(solver, {"0", "3", "4"});
+            QTest::mouseClick(buttonOf(solver, 1), Qt::LeftButton);
+            QCOMPARE(boxOf(solver, 0)->text(), QStringLiteral("5"));
+            timers << timerOf(solver);
             QVERIFY(solver->close());
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QObject>
+#include <QPointer>
 #include <QTest>
 #include <QWidget>
 
@@ -31,11 +32,16 @@ inline void setUpWindowTests() {
 // Frees every window a test left open, and a message-box answer that no box took.
 inline void closeAllWindows() {
     stopAnswering();
+    // Pop-ups and boxes owned by a window go with it, so the windows are chosen before any is
+    // freed: a combo box's list is a window of its own that its owner's deletion frees.
+    QList<QPointer<QWidget>> owners;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        // Pop-ups and boxes owned by a window go with it.
         if (window->parentWidget() == nullptr) {
-            delete window;
+            owners << window;
         }
+    }
+    for (const QPointer<QWidget>& window : owners) {
+        delete window.data();
     }
 }
 

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QString>
+#include <QTest>
+#include <QWidget>
+
+#include "tests/support/typing.h"
+
+// What the calculator and solver suites do as a user does: choose one item from an open list,
+// click an option, type over a box, move the focus with Tab.
+namespace zelmora::testing {
+
+// Chooses an item from the open list: F4 opens it, the arrows move to the item and Enter chooses
+// it. Unlike the arrows on a closed list, no item on the way is chosen, so the box's handler runs
+// once, for this item. False when the item is missing or did not become chosen.
+[[nodiscard]] inline bool pickFromList(QComboBox* box, const QString& item) {
+    const int index = box->findText(item);
+    if (index < 0) {
+        return false;
+    }
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(box, Qt::Key_F4);
+    QAbstractItemView* list = box->view();
+    if (!QTest::qWaitFor([list] { return list->isVisible(); })) {
+        return false;
+    }
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int i = 0; i < index; ++i) {
+        QTest::keyClick(list, Qt::Key_Down);
+    }
+    QTest::keyClick(list, Qt::Key_Return);
+    return QTest::qWaitFor([list] { return !list->isVisible(); }) && box->currentText() == item;
+}
+
+// Clicks an option on its round mark: a short caption leaves the middle of the button outside
+// the part that takes clicks.
+inline void clickOption(QRadioButton* option) {
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+}
+
+// Clicks into a box, selects what it holds and types the text over it; an empty text erases it.
+inline void typeOver(QLineEdit* box, const QString& text) {
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty()) {
+        QTest::keyClick(box, Qt::Key_Backspace);
+    } else {
+        typeText(box, text);
+    }
+}
+
+// Presses Tab until the control has the focus. False when it never gets it.
+[[nodiscard]] inline bool tabTo(QWidget* target) {
+    for (int i = 0; i < 32 && !target->hasFocus(); ++i) {
+        QWidget* focused = target->window()->focusWidget();
+        if (focused == nullptr) {
+            return false;
+        }
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    return target->hasFocus();
+}
+
+}  // namespace zelmora::testing
