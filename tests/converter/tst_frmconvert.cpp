@@ -7,7 +7,6 @@
 #include <QtTest>
 #include <algorithm>
 #include <array>
-#include <optional>
 
 #include "converter/converterbox.h"
 #include "converter/frmconvert.h"
@@ -40,39 +39,32 @@ const QStringList kVolume = {QStringLiteral("Microlitros"), QStringLiteral("Mili
 const QColor kChosen(255, 255, 128);
 const QColor kNotChosen(255, 255, 255);
 
-// The controls of one converter window, found by their names.
+// The controls of one converter window.
 struct Controls {
-    explicit Controls(const QWidget* window)
-        : Option1(control<QRadioButton>(window, QStringLiteral("Option1"))),
-          Option2(control<QRadioButton>(window, QStringLiteral("Option2"))),
-          Option3(control<QRadioButton>(window, QStringLiteral("Option3"))),
-          cmdIzqA(control<QPushButton>(window, QStringLiteral("cmdIzqA"))),
-          cmdDerA(control<QPushButton>(window, QStringLiteral("cmdDerA"))),
-          cmdIzqB(control<QPushButton>(window, QStringLiteral("cmdIzqB"))),
-          cmdDerB(control<QPushButton>(window, QStringLiteral("cmdDerB"))),
-          txtCajaA(control<ConverterBox>(window, QStringLiteral("txtCajaA"))),
-          txtCajaB(control<ConverterBox>(window, QStringLiteral("txtCajaB"))),
-          lblUnidad1(control<QLabel>(window, QStringLiteral("lblUnidad1"))),
-          lblUnidad2(control<QLabel>(window, QStringLiteral("lblUnidad2"))),
-          lblSafe(control<QLabel>(window, QStringLiteral("lblSafe"))) {}
-
     QRadioButton* option(int number) const {
         return std::array{Option1, Option2, Option3}[static_cast<std::size_t>(number - 1)];
     }
 
-    QRadioButton* Option1;
-    QRadioButton* Option2;
-    QRadioButton* Option3;
-    QPushButton* cmdIzqA;
-    QPushButton* cmdDerA;
-    QPushButton* cmdIzqB;
-    QPushButton* cmdDerB;
-    ConverterBox* txtCajaA;
-    ConverterBox* txtCajaB;
-    QLabel* lblUnidad1;
-    QLabel* lblUnidad2;
-    QLabel* lblSafe;
+    QRadioButton *Option1, *Option2, *Option3;
+    QPushButton *cmdIzqA, *cmdDerA, *cmdIzqB, *cmdDerB;
+    ConverterBox *txtCajaA, *txtCajaB;
+    QLabel *lblUnidad1, *lblUnidad2, *lblSafe;
 };
+
+template <typename T>
+T* find(const QWidget* window, const char* name) {
+    return control<T>(window, QString::fromLatin1(name));
+}
+
+// Finds the controls by their names, as a screen reader or a user does.
+Controls controlsOf(const QWidget* w) {
+    return {find<QRadioButton>(w, "Option1"),  find<QRadioButton>(w, "Option2"),
+            find<QRadioButton>(w, "Option3"),  find<QPushButton>(w, "cmdIzqA"),
+            find<QPushButton>(w, "cmdDerA"),   find<QPushButton>(w, "cmdIzqB"),
+            find<QPushButton>(w, "cmdDerB"),   find<ConverterBox>(w, "txtCajaA"),
+            find<ConverterBox>(w, "txtCajaB"), find<QLabel>(w, "lblUnidad1"),
+            find<QLabel>(w, "lblUnidad2"),     find<QLabel>(w, "lblSafe")};
+}
 
 void click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton);
@@ -142,12 +134,12 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
     Q_OBJECT
   private:
     frmConvert* w = nullptr;
-    std::optional<Controls> c;
+    Controls c{};
 
   private slots:
     void init() {
         w = new frmConvert;
-        c.emplace(w);
+        c = controlsOf(w);
         QVERIFY(zelmora::testing::showActive(w));
     }
 
@@ -158,37 +150,37 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QCOMPARE(w->minimumSize(), w->maximumSize());
         QVERIFY(w->testAttribute(Qt::WA_DeleteOnClose));
         QCOMPARE(w->grab().toImage().pixelColor(2, w->height() - 3), QColor(250, 250, 250));
-        QVERIFY(c->Option2->isChecked());
-        QVERIFY(!c->Option1->isChecked());
-        QVERIFY(!c->Option3->isChecked());
-        QCOMPARE(face(c->Option2), kChosen);
-        QCOMPARE(face(c->Option1), kNotChosen);
-        QCOMPARE(face(c->Option3), kNotChosen);
-        QVERIFY(c->txtCajaA->hasFocus());
-        QCOMPARE(c->txtCajaA->text(), QStringLiteral("0"));
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("0"));
-        QCOMPARE(c->lblUnidad1->text(), QStringLiteral("Centímetros"));
-        QCOMPARE(c->lblUnidad1->toolTip(), QStringLiteral("Centímetros (cm)"));
-        QCOMPARE(c->lblUnidad2->text(), QStringLiteral("Metros"));
-        QCOMPARE(c->lblUnidad2->toolTip(), QStringLiteral("Metros (m)"));
-        QVERIFY(!c->lblSafe->isVisible());
-        QCOMPARE(c->lblSafe->text(), QString());
-        QCOMPARE(c->txtCajaA->palette().color(QPalette::Base), QColor(224, 224, 224));
-        QCOMPARE(c->txtCajaB->palette().color(QPalette::Base), QColor(224, 224, 224));
-        QCOMPARE(face(c->lblUnidad1), kNotChosen);
-        QCOMPARE(face(c->lblUnidad2), kNotChosen);
-        QCOMPARE(face(c->cmdIzqA), kNotChosen);
-        QCOMPARE(face(c->cmdDerB), kNotChosen);
-        QVERIFY(c->txtCajaA->alignment() & Qt::AlignRight);
-        QVERIFY(!c->txtCajaA->isReadOnly());
+        QVERIFY(c.Option2->isChecked());
+        QVERIFY(!c.Option1->isChecked());
+        QVERIFY(!c.Option3->isChecked());
+        QCOMPARE(face(c.Option2), kChosen);
+        QCOMPARE(face(c.Option1), kNotChosen);
+        QCOMPARE(face(c.Option3), kNotChosen);
+        QVERIFY(c.txtCajaA->hasFocus());
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("0"));
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0"));
+        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Centímetros"));
+        QCOMPARE(c.lblUnidad1->toolTip(), QStringLiteral("Centímetros (cm)"));
+        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Metros"));
+        QCOMPARE(c.lblUnidad2->toolTip(), QStringLiteral("Metros (m)"));
+        QVERIFY(!c.lblSafe->isVisible());
+        QCOMPARE(c.lblSafe->text(), QString());
+        QCOMPARE(c.txtCajaA->palette().color(QPalette::Base), QColor(224, 224, 224));
+        QCOMPARE(c.txtCajaB->palette().color(QPalette::Base), QColor(224, 224, 224));
+        QCOMPARE(face(c.lblUnidad1), kNotChosen);
+        QCOMPARE(face(c.lblUnidad2), kNotChosen);
+        QCOMPARE(face(c.cmdIzqA), kNotChosen);
+        QCOMPARE(face(c.cmdDerB), kNotChosen);
+        QVERIFY(c.txtCajaA->alignment() & Qt::AlignRight);
+        QVERIFY(!c.txtCajaA->isReadOnly());
         // The first number typed replaces the "0".
-        QTest::keyClicks(c->txtCajaA, "5");
-        QCOMPARE(c->txtCajaA->text(), QStringLiteral("5"));
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("0"));
+        QTest::keyClicks(c.txtCajaA, "5");
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("5"));
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0"));
         // Box A is the active box from the start: a family converts from it.
-        click(c->Option1);
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("0.0005"));
-        QCOMPARE(c->txtCajaA->text(), QStringLiteral("5"));
+        click(c.Option1);
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.0005"));
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("5"));
     }
 
     void controlsStandInTheirPlaces_data() {
@@ -226,70 +218,66 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
     }
 
     void tabOrderRunsBoxesArrowsFamilies() {
-        const QList<QWidget*> expected = {c->txtCajaA, c->txtCajaB, c->cmdIzqA,
-                                          c->cmdDerA,  c->cmdIzqB,  c->cmdDerB,
-                                          c->Option2,  c->Option1,  c->Option3};
+        const QList<QWidget*> expected = {c.txtCajaA, c.txtCajaB, c.cmdIzqA, c.cmdDerA, c.cmdIzqB,
+                                          c.cmdDerB,  c.Option2,  c.Option1, c.Option3};
         QList<QWidget*> chain;
-        for (QWidget* next = c->txtCajaA->nextInFocusChain(); chain.size() < 20;
+        for (QWidget* next = c.txtCajaA->nextInFocusChain(); chain.size() < 20;
              next = next->nextInFocusChain()) {
             if (next->focusPolicy() & Qt::TabFocus) {
                 chain << next;
             }
-            if (next == c->txtCajaA) {
+            if (next == c.txtCajaA) {
                 break;
             }
         }
         chain.prepend(chain.takeLast());
         QCOMPARE(chain, expected);
-        QCOMPARE(c->lblSafe->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(c->lblUnidad1->focusPolicy(), Qt::NoFocus);
-        QTest::keyClicks(c->txtCajaA, "5");
-        QTest::keyClick(c->txtCajaA, Qt::Key_Tab);
-        QVERIFY(c->txtCajaB->hasFocus());
+        QCOMPARE(c.lblSafe->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(c.lblUnidad1->focusPolicy(), Qt::NoFocus);
+        QTest::keyClicks(c.txtCajaA, "5");
+        QTest::keyClick(c.txtCajaA, Qt::Key_Tab);
+        QVERIFY(c.txtCajaB->hasFocus());
         // Box B is now the active box: a family converts its 0 into box A.
-        click(c->Option1);
-        QCOMPARE(c->txtCajaA->text(), QStringLiteral("0"));
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("0"));
+        click(c.Option1);
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("0"));
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0"));
     }
 
     void boxesNamedForScreenReaders() {
         using zelmora::testing::accessibleName;
-        QCOMPARE(accessibleName(c->txtCajaA), QStringLiteral("Cantidad A"));
-        QCOMPARE(accessibleName(c->txtCajaB), QStringLiteral("Cantidad B"));
-        QCOMPARE(c->txtCajaA->accessibleDescription(), QStringLiteral("Centímetros (cm)"));
-        QCOMPARE(accessibleName(c->cmdDerB), QStringLiteral("Unidad siguiente de la cantidad B"));
-        click(c->cmdDerB);
-        QCOMPARE(c->txtCajaB->accessibleDescription(), QStringLiteral("Decámetros (dam)"));
+        QCOMPARE(accessibleName(c.txtCajaA), QStringLiteral("Cantidad A"));
+        QCOMPARE(accessibleName(c.txtCajaB), QStringLiteral("Cantidad B"));
+        QCOMPARE(c.txtCajaA->accessibleDescription(), QStringLiteral("Centímetros (cm)"));
+        QCOMPARE(accessibleName(c.cmdDerB), QStringLiteral("Unidad siguiente de la cantidad B"));
+        click(c.cmdDerB);
+        QCOMPARE(c.txtCajaB->accessibleDescription(), QStringLiteral("Decámetros (dam)"));
     }
 
     void enterConvertsIntoTheOtherBox_data() {
         QTest::addColumn<bool>("fromA");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("result");
-        QTest::newRow("A centimetres") << true << "5"
-                                       << "0.05";
-        QTest::newRow("A letters") << true << "abc"
-                                   << "0";
-        QTest::newRow("A trailing letters") << true << "12abc"
-                                            << "0.12";
-        QTest::newRow("A negative") << true << "-5"
-                                    << "-0.05";
-        QTest::newRow("A keypad") << true << "300"
-                                  << "3";
-        QTest::newRow("B metres") << false << "0.3"
-                                  << "30";
-        QTest::newRow("B decimal comma") << false << "1,5"
-                                         << "100";
-        QTest::newRow("B empty") << false << ""
-                                 << "0";
+        const auto row = [](const char* tag, bool fromA, const char* typed, const char* result) {
+            QTest::newRow(tag) << fromA << QString(typed) << QString(result);
+        };
+        row("A centimetres", true, "5", "0.05");
+        row("A letters", true, "abc", "0");
+        row("A trailing letters", true, "12abc", "0.12");
+        row("A trailing non-ASCII letters", true, "5ñ²", "0.05");
+        row("A non-ASCII letter first", true, "é7", "0");
+        row("A negative", true, "-5", "-0.05");
+        row("A keypad", true, "300", "3");
+        row("B metres", false, "0.3", "30");
+        row("B decimal comma", false, "1,5", "100");
+        row("B empty", false, "", "0");
     }
     // The result lands in the other box, so the box typed in is the one converted from.
     void enterConvertsIntoTheOtherBox() {
         QFETCH(bool, fromA);
         QFETCH(QString, typed);
         QFETCH(QString, result);
-        ConverterBox* box = fromA ? c->txtCajaA : c->txtCajaB;
-        ConverterBox* other = fromA ? c->txtCajaB : c->txtCajaA;
+        ConverterBox* box = fromA ? c.txtCajaA : c.txtCajaB;
+        ConverterBox* other = fromA ? c.txtCajaB : c.txtCajaA;
         type(box, typed);
         const Qt::Key key =
             QByteArray(QTest::currentDataTag()).contains("keypad") ? Qt::Key_Enter : Qt::Key_Return;
@@ -301,22 +289,11 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
     }
 
     void typingAloneConvertsNothing() {
-        type(c->txtCajaA, "5");
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("0"));
-        focus(c->txtCajaB);
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("0"));
-        QCOMPARE(c->txtCajaA->text(), QStringLiteral("5"));
-    }
-
-    void nonAsciiLettersStayInTheBox() {
-        type(c->txtCajaA, QStringLiteral("5ñ²"));
-        QCOMPARE(c->txtCajaA->text(), QStringLiteral("5ñ²"));
-        QTest::keyClick(c->txtCajaA, Qt::Key_Return);
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("0.05"));
-        type(c->txtCajaA, QStringLiteral("é7"));
-        QTest::keyClick(c->txtCajaA, Qt::Key_Return);
-        QCOMPARE(c->txtCajaA->text(), QStringLiteral("é7"));
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("0"));
+        type(c.txtCajaA, "5");
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0"));
+        focus(c.txtCajaB);
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0"));
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("5"));
     }
 
     // With 5 (cm) in box A and 7 (m) in box B, the steps decide the active box, which a change
@@ -325,35 +302,34 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QTest::addColumn<QStringList>("steps");  // controls clicked, or "Tab"
         QTest::addColumn<QString>("textA");
         QTest::addColumn<QString>("textB");
-        QTest::newRow("click into box A") << QStringList{"txtCajaA"} << "5"
-                                          << "0.0005";
-        QTest::newRow("click into box B") << QStringList{"txtCajaA", "txtCajaB"} << "70000"
-                                          << "7";
-        QTest::newRow("leaving box B changes nothing") << QStringList{"Tab"} << "70000"
-                                                       << "7";
-        // The arrow has converted 7 dam into 7000 cm in box A first.
-        QTest::newRow("arrow of box B") << QStringList{"txtCajaA", "cmdDerB"} << "70000"
-                                        << "7";
-        QTest::newRow("arrow of box A") << QStringList{"cmdIzqA"} << "5"
-                                        << "0.0005";
+        const auto row = [](const char* tag, const QStringList& steps, const char* textA,
+                            const char* textB) {
+            QTest::newRow(tag) << steps << QString(textA) << QString(textB);
+        };
+        row("click into box A", {"txtCajaA"}, "5", "0.0005");
+        row("click into box B", {"txtCajaA", "txtCajaB"}, "70000", "7");
+        row("leaving box B changes nothing", {"Tab"}, "70000", "7");
+        // The arrow of box B has first converted 7 dam into 7000 cm in box A.
+        row("arrow of box B", {"txtCajaA", "cmdDerB"}, "70000", "7");
+        row("arrow of box A", {"cmdIzqA"}, "5", "0.0005");
     }
     void activeBoxFollowsTheFocusAndTheArrows() {
         QFETCH(QStringList, steps);
         QFETCH(QString, textA);
         QFETCH(QString, textB);
-        type(c->txtCajaA, "5");
-        type(c->txtCajaB, "7");
+        type(c.txtCajaA, "5");
+        type(c.txtCajaB, "7");
         for (const QString& step : steps) {
             if (step == QLatin1String("Tab")) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                QVERIFY(c->cmdIzqA->hasFocus());
+                QVERIFY(c.cmdIzqA->hasFocus());
             } else {
                 click(control<QWidget>(w, step));
             }
         }
-        click(c->Option1);
-        QCOMPARE(c->txtCajaA->text(), textA);
-        QCOMPARE(c->txtCajaB->text(), textB);
+        click(c.Option1);
+        QCOMPARE(c.txtCajaA->text(), textA);
+        QCOMPARE(c.txtCajaB->text(), textB);
     }
 
     // Every arrow of every family, pressed once for each unit: it walks the whole table and
@@ -376,12 +352,12 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QFETCH(bool, boxA);
         QFETCH(bool, next);
         const QStringList names = std::array{kArea, kLength, kVolume}[family - 1];
-        click(c->option(family));
-        ConverterBox* box = boxA ? c->txtCajaA : c->txtCajaB;
-        ConverterBox* other = boxA ? c->txtCajaB : c->txtCajaA;
-        QLabel* label = boxA ? c->lblUnidad1 : c->lblUnidad2;
+        click(c.option(family));
+        ConverterBox* box = boxA ? c.txtCajaA : c.txtCajaB;
+        ConverterBox* other = boxA ? c.txtCajaB : c.txtCajaA;
+        QLabel* label = boxA ? c.lblUnidad1 : c.lblUnidad2;
         QPushButton* button =
-            boxA ? (next ? c->cmdDerA : c->cmdIzqA) : (next ? c->cmdDerB : c->cmdIzqB);
+            boxA ? (next ? c.cmdDerA : c.cmdIzqA) : (next ? c.cmdDerB : c.cmdIzqB);
         type(box, "1");
         int unit = static_cast<int>(names.indexOf(label->text()));
         QVERIFY(unit >= 0);
@@ -411,113 +387,111 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QTest::addColumn<int>("presses");  // of ">" of box A from its remembered unit
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("converted");  // box B, for 1 in box A
-        QTest::newRow("Longitud to Kilómetros") << 2 << 5 << "Kilómetros"
-                                                << "1000";
-        QTest::newRow("Longitud wraps to Milímetros") << 2 << 6 << "Milímetros"
-                                                      << "0.001";
-        QTest::newRow("Área to Kilómetros cuadrados") << 1 << 5 << "Kilómetros cuadrados"
-                                                      << "1000000";
-        QTest::newRow("Área wraps") << 1 << 6 << "Milímetros cuadrados"
-                                    << "1E-06";
-        QTest::newRow("Volumen to Metros cúbicos") << 3 << 6 << "Metros cúbicos"
-                                                   << "1000";
-        QTest::newRow("Volumen wraps to Microlitros") << 3 << 7 << "Microlitros"
-                                                      << "1E-06";
+        const auto row = [](const char* tag, int family, int presses, const char* shown,
+                            const char* converted) {
+            QTest::newRow(tag) << family << presses << QString(shown) << QString(converted);
+        };
+        row("Longitud to Kilómetros", 2, 5, "Kilómetros", "1000");
+        row("Longitud wraps to Milímetros", 2, 6, "Milímetros", "0.001");
+        row("Área to Kilómetros cuadrados", 1, 5, "Kilómetros cuadrados", "1000000");
+        row("Área wraps", 1, 6, "Milímetros cuadrados", "1E-06");
+        row("Volumen to Metros cúbicos", 3, 6, "Metros cúbicos", "1000");
+        row("Volumen wraps to Microlitros", 3, 7, "Microlitros", "1E-06");
     }
     void arrowsWrapAtTheEndsOfEachFamily() {
         QFETCH(int, family);
         QFETCH(int, presses);
         QFETCH(QString, shown);
         QFETCH(QString, converted);
-        click(c->option(family));
-        type(c->txtCajaA, "1");
+        click(c.option(family));
+        type(c.txtCajaA, "1");
         for (int i = 0; i < presses; ++i) {
-            click(c->cmdDerA);
+            click(c.cmdDerA);
         }
-        QCOMPARE(c->lblUnidad1->text(), shown);
-        QCOMPARE(c->txtCajaB->text(), converted);
+        QCOMPARE(c.lblUnidad1->text(), shown);
+        QCOMPARE(c.txtCajaB->text(), converted);
         // "<" takes it back across the same end.
-        click(c->cmdIzqA);
-        click(c->cmdDerA);
-        QCOMPARE(c->lblUnidad1->text(), shown);
+        click(c.cmdIzqA);
+        click(c.cmdDerA);
+        QCOMPARE(c.lblUnidad1->text(), shown);
     }
 
     void anArrowKeepsItsBoxsNumber() {
-        type(c->txtCajaA, "5");
-        QTest::keyClick(c->txtCajaA, Qt::Key_Return);
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("0.05"));
-        click(c->cmdIzqB);
-        QCOMPARE(c->lblUnidad2->text(), QStringLiteral("Decímetros"));
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("0.05"));
-        QCOMPARE(c->txtCajaA->text(), QStringLiteral("0.5"));
-        QCOMPARE(c->lblSafe->text(), QStringLiteral("0.005"));
+        type(c.txtCajaA, "5");
+        QTest::keyClick(c.txtCajaA, Qt::Key_Return);
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.05"));
+        click(c.cmdIzqB);
+        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Decímetros"));
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.05"));
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("0.5"));
+        QCOMPARE(c.lblSafe->text(), QStringLiteral("0.005"));
     }
 
     void familiesRememberTheirUnits() {
-        type(c->txtCajaA, "5");
-        click(c->Option1);
-        QVERIFY(c->Option1->isChecked());
-        QCOMPARE(face(c->Option1), kChosen);
-        QCOMPARE(face(c->Option2), kNotChosen);
-        QCOMPARE(c->lblUnidad1->text(), QStringLiteral("Centímetros cuadrados"));
-        QCOMPARE(c->lblUnidad2->text(), QStringLiteral("Metros cuadrados"));
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("0.0005"));
-        click(c->Option3);
-        QCOMPARE(face(c->Option3), kChosen);
-        QCOMPARE(face(c->Option1), kNotChosen);
-        QCOMPARE(c->lblUnidad1->text(), QStringLiteral("Mililitros"));
-        QCOMPARE(c->lblUnidad2->text(), QStringLiteral("Litros"));
-        QCOMPARE(c->lblUnidad2->toolTip(), QStringLiteral("Litros (l)/Decímetros cúbicos (dm³)"));
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("0.005"));
+        type(c.txtCajaA, "5");
+        click(c.Option1);
+        QVERIFY(c.Option1->isChecked());
+        QCOMPARE(face(c.Option1), kChosen);
+        QCOMPARE(face(c.Option2), kNotChosen);
+        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Centímetros cuadrados"));
+        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Metros cuadrados"));
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.0005"));
+        click(c.Option3);
+        QCOMPARE(face(c.Option3), kChosen);
+        QCOMPARE(face(c.Option1), kNotChosen);
+        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Mililitros"));
+        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Litros"));
+        QCOMPARE(c.lblUnidad2->toolTip(), QStringLiteral("Litros (l)/Decímetros cúbicos (dm³)"));
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.005"));
         for (int i = 0; i < 5; ++i) {
-            click(c->cmdDerA);
+            click(c.cmdDerA);
         }
-        QCOMPARE(c->lblUnidad1->text(), QStringLiteral("Hectolitros"));
-        click(c->cmdIzqB);
-        QCOMPARE(c->lblUnidad2->text(), QStringLiteral("Decilitros"));
-        click(c->Option1);
-        QCOMPARE(c->lblUnidad1->text(), QStringLiteral("Centímetros cuadrados"));
-        click(c->Option2);
-        QCOMPARE(c->lblUnidad1->text(), QStringLiteral("Centímetros"));
-        QCOMPARE(c->lblUnidad2->text(), QStringLiteral("Metros"));
-        QCOMPARE(face(c->Option2), kChosen);
-        QCOMPARE(face(c->Option3), kNotChosen);
-        click(c->Option3);
-        QCOMPARE(c->lblUnidad1->text(), QStringLiteral("Hectolitros"));
-        QCOMPARE(c->lblUnidad2->text(), QStringLiteral("Decilitros"));
+        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Hectolitros"));
+        click(c.cmdIzqB);
+        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Decilitros"));
+        click(c.Option1);
+        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Centímetros cuadrados"));
+        click(c.Option2);
+        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Centímetros"));
+        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Metros"));
+        QCOMPARE(face(c.Option2), kChosen);
+        QCOMPARE(face(c.Option3), kNotChosen);
+        click(c.Option3);
+        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Hectolitros"));
+        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Decilitros"));
         // The family converts from box B, whose arrow was pressed last: 500 dl in hl.
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("500"));
-        QCOMPARE(c->txtCajaA->text(), QStringLiteral("0.5"));
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("500"));
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("0.5"));
     }
 
     void familiesChosenWithTheKeyboard() {
         for (int i = 0; i < 6; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QVERIFY(c->Option2->hasFocus());
-        QTest::keyClick(c->Option2, Qt::Key_Right);
-        QVERIFY(c->Option1->isChecked());
-        QCOMPARE(c->lblUnidad1->text(), QStringLiteral("Centímetros cuadrados"));
+        QVERIFY(c.Option2->hasFocus());
+        QTest::keyClick(c.Option2, Qt::Key_Right);
+        QVERIFY(c.Option1->isChecked());
+        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Centímetros cuadrados"));
         // While the keyboard is on it, the style tints the option to show the focus.
-        focus(c->txtCajaA);
-        QCOMPARE(face(c->Option1), kChosen);
-        QCOMPARE(face(c->Option2), kNotChosen);
+        focus(c.txtCajaA);
+        QCOMPARE(face(c.Option1), kChosen);
+        QCOMPARE(face(c.Option2), kNotChosen);
     }
 
     void typingIsLimitedToFifteenCharacters() {
-        type(c->txtCajaA, "12345678901234567890");
-        QCOMPARE(c->txtCajaA->text(), QStringLiteral("123456789012345"));
+        type(c.txtCajaA, "12345678901234567890");
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("123456789012345"));
         // In the middle of a full box nothing more is taken.
-        placeCursor(c->txtCajaA, 3);
-        QTest::keyClicks(c->txtCajaA, "x");
-        QCOMPARE(c->txtCajaA->text(), QStringLiteral("123456789012345"));
-        QCOMPARE(c->txtCajaA->cursorPosition(), 3);
+        placeCursor(c.txtCajaA, 3);
+        QTest::keyClicks(c.txtCajaA, "x");
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("123456789012345"));
+        QCOMPARE(c.txtCajaA->cursorPosition(), 3);
         // A selection typed over makes room again.
-        placeCursor(c->txtCajaA, 0, 2);
-        QTest::keyClicks(c->txtCajaA, "-9E");
-        QCOMPARE(c->txtCajaA->text(), QStringLiteral("-93456789012345"));
-        QTest::keyClick(c->txtCajaA, Qt::Key_Return);
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("-934567890123.45"));
+        placeCursor(c.txtCajaA, 0, 2);
+        QTest::keyClicks(c.txtCajaA, "-9E");
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("-93456789012345"));
+        QTest::keyClick(c.txtCajaA, Qt::Key_Return);
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("-934567890123.45"));
     }
 
     void pastingIsLimitedToFifteenCharacters_data() {
@@ -525,25 +499,23 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QTest::addColumn<int>("cursor");
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("after");
-        QTest::newRow("into an empty box") << "" << 0 << "12345678901234567890"
-                                           << "123456789012345";
-        QTest::newRow("into the middle") << "12345" << 2 << "abcdefghijklmnop"
-                                         << "12abcdefghij345";
-        QTest::newRow("at the end") << "1.5" << 3 << "E+2000000000000000"
-                                    << "1.5E+2000000000";
-        QTest::newRow("into a full box") << "123456789012345" << 15 << "6"
-                                         << "123456789012345";
-        QTest::newRow("what fits") << "1" << 1 << "00000"
-                                   << "100000";
-        QTest::newRow("non-ASCII") << "" << 0 << "ñññññññññññññññññññ"
-                                   << "ñññññññññññññññ";
+        const auto row = [](const char* tag, const char* before, int cursor, const char* pasted,
+                            const char* after) {
+            QTest::newRow(tag) << QString(before) << cursor << QString(pasted) << QString(after);
+        };
+        row("into an empty box", "", 0, "12345678901234567890", "123456789012345");
+        row("into the middle", "12345", 2, "abcdefghijklmnop", "12abcdefghij345");
+        row("at the end", "1.5", 3, "E+2000000000000000", "1.5E+2000000000");
+        row("into a full box", "123456789012345", 15, "6", "123456789012345");
+        row("what fits", "1", 1, "00000", "100000");
+        row("non-ASCII", "", 0, "ñññññññññññññññññññ", "ñññññññññññññññ");
     }
     void pastingIsLimitedToFifteenCharacters() {
         QFETCH(QString, before);
         QFETCH(int, cursor);
         QFETCH(QString, pasted);
         QFETCH(QString, after);
-        ConverterBox* box = c->txtCajaB;
+        ConverterBox* box = c.txtCajaB;
         type(box, before);
         placeCursor(box, cursor);
         QApplication::clipboard()->setText(pasted);
@@ -558,92 +530,90 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
     }
 
     void longResultsAreShownWhole() {
-        chooseSquareKilometresToMillimetres(*c);
-        type(c->txtCajaA, "123456789012345");
-        QTest::keyClick(c->txtCajaA, Qt::Key_Return);
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("1.23456789012345E+26"));
-        QVERIFY(showsWhole(c->txtCajaB));
-        QVERIFY(c->txtCajaB->font().pointSizeF() < 26.25);
+        chooseSquareKilometresToMillimetres(c);
+        type(c.txtCajaA, "123456789012345");
+        QTest::keyClick(c.txtCajaA, Qt::Key_Return);
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("1.23456789012345E+26"));
+        QVERIFY(showsWhole(c.txtCajaB));
+        QVERIFY(c.txtCajaB->font().pointSizeF() < 26.25);
         // The long text converts like any other.
-        enter(c->txtCajaB);
-        QCOMPARE(c->txtCajaA->text(), QStringLiteral("123456789012345"));
+        enter(c.txtCajaB);
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("123456789012345"));
         // The user cannot add to it, but may shorten it.
-        QTest::keyClick(c->txtCajaB, Qt::Key_End);
-        QTest::keyClicks(c->txtCajaB, "9");
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("1.23456789012345E+26"));
-        QTest::keyClick(c->txtCajaB, Qt::Key_Backspace);
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("1.23456789012345E+2"));
-        QTest::keyClicks(c->txtCajaB, "6");
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("1.23456789012345E+2"));
-        QTest::keyClick(c->txtCajaB, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(c->txtCajaB, "7");
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("7"));
-        QCOMPARE(c->txtCajaB->font().pointSizeF(), 26.25);
+        QTest::keyClick(c.txtCajaB, Qt::Key_End);
+        QTest::keyClicks(c.txtCajaB, "9");
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("1.23456789012345E+26"));
+        QTest::keyClick(c.txtCajaB, Qt::Key_Backspace);
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("1.23456789012345E+2"));
+        QTest::keyClicks(c.txtCajaB, "6");
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("1.23456789012345E+2"));
+        QTest::keyClick(c.txtCajaB, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(c.txtCajaB, "7");
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("7"));
+        QCOMPARE(c.txtCajaB->font().pointSizeF(), 26.25);
     }
 
     // Texts no user can type, written as the converter writes its results.
     void theLongestResultsAreShownWhole_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("centimetres");  // the text in box B, in metres, into box A
-        QTest::newRow("21 characters") << "-1.23456789012345E+15"
-                                       << "-1.23456789012345E+17";
-        QTest::newRow("22 characters") << "-1.23456789012345E-100"
-                                       << "-1.23456789012345E-98";
-        QTest::newRow("overflow") << "Desbordamiento"
-                                  << "Desbordamiento";
-        QTest::newRow("fifteen digits") << "123456789012345"
-                                        << "1.23456789012345E+16";
+        const auto row = [](const char* tag, const char* text, const char* centimetres) {
+            QTest::newRow(tag) << QString(text) << QString(centimetres);
+        };
+        row("21 characters", "-1.23456789012345E+15", "-1.23456789012345E+17");
+        row("22 characters", "-1.23456789012345E-100", "-1.23456789012345E-98");
+        row("overflow", "Desbordamiento", "Desbordamiento");
+        row("fifteen digits", "123456789012345", "1.23456789012345E+16");
     }
     void theLongestResultsAreShownWhole() {
         QFETCH(QString, text);
         QFETCH(QString, centimetres);
-        for (ConverterBox* box : {c->txtCajaA, c->txtCajaB}) {
+        for (ConverterBox* box : {c.txtCajaA, c.txtCajaB}) {
             box->writeText(text);
             QCOMPARE(box->text(), text);
             QVERIFY(showsWhole(box));
             QVERIFY(box->font().pointSizeF() >= 14);
         }
         // Converted from, it reads as the number it shows.
-        enter(c->txtCajaB);
-        QCOMPARE(c->txtCajaA->text(), centimetres);
+        enter(c.txtCajaB);
+        QCOMPARE(c.txtCajaA->text(), centimetres);
     }
 
     void overflowShowsTheWord_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("base");
-        QTest::newRow("1E308 square kilometres") << "1E308"
-                                                 << "Desbordamiento";
-        QTest::newRow("second step") << "1E300"
-                                     << "1E+306";
-        QTest::newRow("1E400 typed") << "1E400"
-                                     << "Desbordamiento";
-        QTest::newRow("-1E400 typed") << "-1E400"
-                                      << "Desbordamiento";
+        const auto row = [](const char* tag, const char* typed, const char* base) {
+            QTest::newRow(tag) << QString(typed) << QString(base);
+        };
+        row("1E308 square kilometres", "1E308", "Desbordamiento");
+        row("second step", "1E300", "1E+306");
+        row("1E400 typed", "1E400", "Desbordamiento");
+        row("-1E400 typed", "-1E400", "Desbordamiento");
     }
     void overflowShowsTheWord() {
         QFETCH(QString, typed);
         QFETCH(QString, base);
-        chooseSquareKilometresToMillimetres(*c);
-        type(c->txtCajaA, typed);
-        QTest::keyClick(c->txtCajaA, Qt::Key_Return);
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("Desbordamiento"));
-        QCOMPARE(c->txtCajaA->text(), typed);
-        QCOMPARE(c->lblSafe->text(), base);
+        chooseSquareKilometresToMillimetres(c);
+        type(c.txtCajaA, typed);
+        QTest::keyClick(c.txtCajaA, Qt::Key_Return);
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("Desbordamiento"));
+        QCOMPARE(c.txtCajaA->text(), typed);
+        QCOMPARE(c.lblSafe->text(), base);
         // Box B's arrow converts its overflow into box A, never as a 0.
-        click(c->cmdDerB);
-        click(c->cmdDerB);
-        QCOMPARE(c->lblUnidad2->text(), QStringLiteral("Decímetros cuadrados"));
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("Desbordamiento"));
-        QCOMPARE(c->txtCajaA->text(), QStringLiteral("Desbordamiento"));
+        click(c.cmdDerB);
+        click(c.cmdDerB);
+        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Decímetros cuadrados"));
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("Desbordamiento"));
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("Desbordamiento"));
         // The window goes on working.
-        type(c->txtCajaA, "2");
-        QTest::keyClick(c->txtCajaA, Qt::Key_Return);
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("200000000"));
+        type(c.txtCajaA, "2");
+        QTest::keyClick(c.txtCajaA, Qt::Key_Return);
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("200000000"));
     }
 
     void twoWindowsAreIndependent() {
         QPointer<frmConvert> second = new frmConvert;
-        const Controls s(second);
+        const Controls s = controlsOf(second);
         QVERIFY(zelmora::testing::showActive(second));
         // Its box A is active at once: the family converts from it.
         QTest::keyClicks(s.txtCajaA, "7");
@@ -651,24 +621,24 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QCOMPARE(s.txtCajaB->text(), QStringLiteral("0.007"));
         click(s.cmdDerA);
         QCOMPARE(s.lblUnidad1->text(), QStringLiteral("Centilitros"));
-        QVERIFY(c->Option2->isChecked());
-        QCOMPARE(c->lblUnidad1->text(), QStringLiteral("Centímetros"));
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("0"));
-        QCOMPARE(face(c->Option3), kNotChosen);
+        QVERIFY(c.Option2->isChecked());
+        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Centímetros"));
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0"));
+        QCOMPARE(face(c.Option3), kNotChosen);
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
-        type(c->txtCajaA, "5");
-        QTest::keyClick(c->txtCajaA, Qt::Key_Return);
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("0.05"));
+        type(c.txtCajaA, "5");
+        QTest::keyClick(c.txtCajaA, Qt::Key_Return);
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.05"));
         QCOMPARE(s.txtCajaB->text(), QStringLiteral("0.07"));
         QCOMPARE(s.txtCajaA->text(), QStringLiteral("7"));
         QVERIFY(second->close());
         QTRY_VERIFY(second.isNull());
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("0.05"));
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.05"));
         // This window's "Volumen" still remembers Mililitros for box A, not the other's step.
-        click(c->Option3);
-        QCOMPARE(c->lblUnidad1->text(), QStringLiteral("Mililitros"));
-        QCOMPARE(c->txtCajaB->text(), QStringLiteral("0.005"));
+        click(c.Option3);
+        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Mililitros"));
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.005"));
     }
 
     void closedWindowsFreeThemselves() {
@@ -682,7 +652,7 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         const auto widgetsBefore = QApplication::allWidgets().size();
         for (int i = 0; i < 200; ++i) {
             auto* converter = new frmConvert;
-            const Controls controls(converter);
+            const Controls controls = controlsOf(converter);
             converter->show();
             // Box A's "0" is selected: the 3 replaces it.
             QTest::keyClicks(controls.txtCajaA, "3");

@@ -26,17 +26,25 @@ inline bool chooseFromContextMenu(QWidget* widget, const QString& item) {
     if (menu == nullptr) {
         return false;
     }
+    bool chosen = false;
     for (QAction* action : menu->actions()) {
         const QString text =
             action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
         if (text == item && action->isEnabled()) {
             QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-            return QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; },
-                                   1000);
+            chosen = true;
+            break;
         }
     }
-    menu->close();
-    return false;
+    if (!chosen) {
+        menu->close();
+    }
+    // A closed context menu deletes itself later; it must not outlive the call, or freeing its
+    // window would leave it among the top-level widgets that a test's clean-up walks.
+    const bool closed =
+        QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }, 1000);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return chosen && closed;
 }
 
 }  // namespace zelmora::testing
