@@ -1,4 +1,3 @@
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -7,14 +6,16 @@
 #include <QRadioButton>
 #include <QtTest>
 #include <algorithm>
-#include <vector>
+#include <array>
 
-#include "common/windowstyle.h"
 #include "converter/converterbox.h"
 #include "converter/frmconvert.h"
+#include "tests/support/contextmenu.h"
+#include "tests/support/windowsuite.h"
 
 using zelmora::ConverterBox;
 using zelmora::frmConvert;
+using zelmora::testing::control;
 
 namespace {
 
@@ -38,68 +39,108 @@ const QStringList kVolume = {QStringLiteral("Microlitros"), QStringLiteral("Mili
 const QColor kChosen(255, 255, 128);
 const QColor kNotChosen(255, 255, 255);
 
+// The controls of one converter window.
+struct Controls {
+    QRadioButton* option(int number) const {
+        return std::array{Option1, Option2, Option3}[static_cast<std::size_t>(number - 1)];
+    }
+
+    QRadioButton *Option1, *Option2, *Option3;
+    QPushButton *cmdIzqA, *cmdDerA, *cmdIzqB, *cmdDerB;
+    ConverterBox *txtCajaA, *txtCajaB;
+    QLabel *lblUnidad1, *lblUnidad2, *lblSafe;
+};
+
+template <typename T>
+T* find(const QWidget* window, const char* name) {
+    return control<T>(window, QString::fromLatin1(name));
+}
+
+// Finds the controls by their names, as a screen reader or a user does.
+Controls controlsOf(const QWidget* w) {
+    return {find<QRadioButton>(w, "Option1"),  find<QRadioButton>(w, "Option2"),
+            find<QRadioButton>(w, "Option3"),  find<QPushButton>(w, "cmdIzqA"),
+            find<QPushButton>(w, "cmdDerA"),   find<QPushButton>(w, "cmdIzqB"),
+            find<QPushButton>(w, "cmdDerB"),   find<ConverterBox>(w, "txtCajaA"),
+            find<ConverterBox>(w, "txtCajaB"), find<QLabel>(w, "lblUnidad1"),
+            find<QLabel>(w, "lblUnidad2"),     find<QLabel>(w, "lblSafe")};
+}
+
+void click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+// Clicks into the box, which gives it the focus.
+void focus(ConverterBox* box) {
+    click(box);
+    QTRY_VERIFY(box->hasFocus());
+}
+
+// Replaces the box's text by typing, as a user who selects it all first.
+void type(ConverterBox* box, const QString& text) {
+    focus(box);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Delete);
+    zelmora::testing::typeText(box, text);
+}
+
+void enter(ConverterBox* box) {
+    focus(box);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+// Puts the cursor after the first `position` characters and selects the next `selected` ones.
+void placeCursor(ConverterBox* box, int position, int selected = 0) {
+    QTest::keyClick(box, Qt::Key_Home);
+    for (int i = 0; i < position; ++i) {
+        QTest::keyClick(box, Qt::Key_Right);
+    }
+    for (int i = 0; i < selected; ++i) {
+        QTest::keyClick(box, Qt::Key_Right, Qt::ShiftModifier);
+    }
+}
+
+QColor face(QWidget* widget) {
+    const QImage image = widget->grab().toImage();
+    // Inside the focus frame, right of the caption.
+    return image.pixelColor(image.width() - 8, image.height() / 2);
+}
+
+// The whole text is in view: its first character at the left of the box, its last at the right.
+bool showsWhole(QLineEdit* box) {
+    box->grab();  // the box places its text when it paints
+    const int middle = box->height() / 2;
+    return box->cursorPositionAt(QPoint(6, middle)) == 0 &&
+           box->cursorPositionAt(QPoint(box->width() - 4, middle)) == box->text().size();
+}
+
+// Área with box A in square kilometres and box B in square millimetres, by the arrows.
+void chooseSquareKilometresToMillimetres(const Controls& c) {
+    click(c.Option1);
+    click(c.cmdIzqA);
+    click(c.cmdIzqA);
+    QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Kilómetros cuadrados"));
+    for (int i = 0; i < 3; ++i) {
+        click(c.cmdIzqB);
+    }
+    QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Milímetros cuadrados"));
+}
+
 }  // namespace
 
-// Drives a real converter window the way a user does: focus, typing, pasting, Enter, the arrow
+// Drives a real converter window the way a user does: clicks, typing, pasting, Enter, the arrow
 // buttons and the family options.
-class FrmConvertTest : public QObject {
+class FrmConvertTest : public zelmora::testing::WindowSuite {
     Q_OBJECT
   private:
     frmConvert* w = nullptr;
-
-    QRadioButton* option(int number) {
-        return std::array{w->Option1, w->Option2, w->Option3}[number - 1];
-    }
-
-    void focus(QWidget* widget) {
-        widget->setFocus(Qt::MouseFocusReason);
-        QTRY_VERIFY(widget->hasFocus());
-    }
-
-    // Replaces the box's text by typing, as a user who selects it all first.
-    void type(ConverterBox* box, const QString& text) {
-        focus(box);
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
-    }
-
-    void enter(ConverterBox* box) {
-        focus(box);
-        QTest::keyClick(box, Qt::Key_Return);
-    }
-
-    static QColor face(QWidget* widget) {
-        const QImage image = widget->grab().toImage();
-        // Inside the focus frame, right of the caption.
-        return image.pixelColor(image.width() - 8, image.height() / 2);
-    }
-
-    // The whole text is in view: its first character at the left of the box, its last at the
-    // right.
-    static bool showsWhole(QLineEdit* box) {
-        box->grab();  // the box places its text when it paints
-        const int middle = box->height() / 2;
-        return box->cursorPositionAt(QPoint(6, middle)) == 0 &&
-               box->cursorPositionAt(QPoint(box->width() - 4, middle)) == box->text().size();
-    }
-
-    static QString accessibleName(QWidget* widget) {
-        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-    }
+    Controls c{};
 
   private slots:
-    void initTestCase() { zelmora::setUpApplication(*qApp); }
-
     void init() {
         w = new frmConvert;
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(w));
-    }
-
-    void cleanup() {
-        delete w;
-        w = nullptr;
+        c = controlsOf(w);
+        QVERIFY(zelmora::testing::showActive(w));
     }
 
     void freshWindow() {
@@ -109,35 +150,37 @@ class FrmConvertTest : public QObject {
         QCOMPARE(w->minimumSize(), w->maximumSize());
         QVERIFY(w->testAttribute(Qt::WA_DeleteOnClose));
         QCOMPARE(w->grab().toImage().pixelColor(2, w->height() - 3), QColor(250, 250, 250));
-        QVERIFY(w->Option2->isChecked());
-        QVERIFY(!w->Option1->isChecked());
-        QVERIFY(!w->Option3->isChecked());
-        QCOMPARE(face(w->Option2), kChosen);
-        QCOMPARE(face(w->Option1), kNotChosen);
-        QCOMPARE(face(w->Option3), kNotChosen);
-        QVERIFY(w->txtCajaA->hasFocus());
-        QCOMPARE(w->state().Caja, 1);
-        QCOMPARE(w->txtCajaA->text(), QStringLiteral("0"));
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("0"));
-        QCOMPARE(w->lblUnidad1->text(), QStringLiteral("Centímetros"));
-        QCOMPARE(w->lblUnidad1->toolTip(), QStringLiteral("Centímetros (cm)"));
-        QCOMPARE(w->lblUnidad2->text(), QStringLiteral("Metros"));
-        QCOMPARE(w->lblUnidad2->toolTip(), QStringLiteral("Metros (m)"));
-        QVERIFY(!w->lblSafe->isVisible());
-        QCOMPARE(w->lblSafe->text(), QString());
-        QCOMPARE(w->state().Modo, 2);
-        QCOMPARE(w->txtCajaA->palette().color(QPalette::Base), QColor(224, 224, 224));
-        QCOMPARE(w->txtCajaB->palette().color(QPalette::Base), QColor(224, 224, 224));
-        QCOMPARE(face(w->lblUnidad1), kNotChosen);
-        QCOMPARE(face(w->lblUnidad2), kNotChosen);
-        QCOMPARE(face(w->cmdIzqA), kNotChosen);
-        QCOMPARE(face(w->cmdDerB), kNotChosen);
-        QVERIFY(w->txtCajaA->alignment() & Qt::AlignRight);
-        QVERIFY(!w->txtCajaA->isReadOnly());
+        QVERIFY(c.Option2->isChecked());
+        QVERIFY(!c.Option1->isChecked());
+        QVERIFY(!c.Option3->isChecked());
+        QCOMPARE(face(c.Option2), kChosen);
+        QCOMPARE(face(c.Option1), kNotChosen);
+        QCOMPARE(face(c.Option3), kNotChosen);
+        QVERIFY(c.txtCajaA->hasFocus());
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("0"));
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0"));
+        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Centímetros"));
+        QCOMPARE(c.lblUnidad1->toolTip(), QStringLiteral("Centímetros (cm)"));
+        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Metros"));
+        QCOMPARE(c.lblUnidad2->toolTip(), QStringLiteral("Metros (m)"));
+        QVERIFY(!c.lblSafe->isVisible());
+        QCOMPARE(c.lblSafe->text(), QString());
+        QCOMPARE(c.txtCajaA->palette().color(QPalette::Base), QColor(224, 224, 224));
+        QCOMPARE(c.txtCajaB->palette().color(QPalette::Base), QColor(224, 224, 224));
+        QCOMPARE(face(c.lblUnidad1), kNotChosen);
+        QCOMPARE(face(c.lblUnidad2), kNotChosen);
+        QCOMPARE(face(c.cmdIzqA), kNotChosen);
+        QCOMPARE(face(c.cmdDerB), kNotChosen);
+        QVERIFY(c.txtCajaA->alignment() & Qt::AlignRight);
+        QVERIFY(!c.txtCajaA->isReadOnly());
         // The first number typed replaces the "0".
-        QTest::keyClicks(w->txtCajaA, "5");
-        QCOMPARE(w->txtCajaA->text(), QStringLiteral("5"));
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("0"));
+        QTest::keyClicks(c.txtCajaA, "5");
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("5"));
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0"));
+        // Box A is the active box from the start: a family converts from it.
+        click(c.Option1);
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.0005"));
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("5"));
     }
 
     void controlsStandInTheirPlaces_data() {
@@ -163,12 +206,11 @@ class FrmConvertTest : public QObject {
         QFETCH(QRect, geometry);
         QFETCH(qreal, points);
         QFETCH(bool, italic);
-        auto* control = w->findChild<QWidget*>(name);
-        QVERIFY(control != nullptr);
-        QCOMPARE(control->geometry(), geometry);
+        auto* widget = control<QWidget>(w, name);
+        QCOMPARE(widget->geometry(), geometry);
         if (points > 0) {
-            auto* box = qobject_cast<ConverterBox*>(control);
-            const QFont font = box != nullptr ? box->baseFont() : control->font();
+            auto* box = qobject_cast<ConverterBox*>(widget);
+            const QFont font = box != nullptr ? box->baseFont() : widget->font();
             QCOMPARE(font.family(), QStringLiteral("Calibri"));
             QCOMPARE(font.pointSizeF(), points);
             QCOMPARE(font.italic(), italic);
@@ -176,66 +218,67 @@ class FrmConvertTest : public QObject {
     }
 
     void tabOrderRunsBoxesArrowsFamilies() {
-        const QList<QWidget*> expected = {w->txtCajaA, w->txtCajaB, w->cmdIzqA,
-                                          w->cmdDerA,  w->cmdIzqB,  w->cmdDerB,
-                                          w->Option2,  w->Option1,  w->Option3};
+        const QList<QWidget*> expected = {c.txtCajaA, c.txtCajaB, c.cmdIzqA, c.cmdDerA, c.cmdIzqB,
+                                          c.cmdDerB,  c.Option2,  c.Option1, c.Option3};
         QList<QWidget*> chain;
-        for (QWidget* next = w->txtCajaA->nextInFocusChain(); chain.size() < 20;
+        for (QWidget* next = c.txtCajaA->nextInFocusChain(); chain.size() < 20;
              next = next->nextInFocusChain()) {
             if (next->focusPolicy() & Qt::TabFocus) {
                 chain << next;
             }
-            if (next == w->txtCajaA) {
+            if (next == c.txtCajaA) {
                 break;
             }
         }
         chain.prepend(chain.takeLast());
         QCOMPARE(chain, expected);
-        QCOMPARE(w->lblSafe->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(w->lblUnidad1->focusPolicy(), Qt::NoFocus);
-        QTest::keyClick(w->txtCajaA, Qt::Key_Tab);
-        QVERIFY(w->txtCajaB->hasFocus());
-        QCOMPARE(w->state().Caja, 2);
+        QCOMPARE(c.lblSafe->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(c.lblUnidad1->focusPolicy(), Qt::NoFocus);
+        QTest::keyClicks(c.txtCajaA, "5");
+        QTest::keyClick(c.txtCajaA, Qt::Key_Tab);
+        QVERIFY(c.txtCajaB->hasFocus());
+        // Box B is now the active box: a family converts its 0 into box A.
+        click(c.Option1);
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("0"));
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0"));
     }
 
     void boxesNamedForScreenReaders() {
-        QCOMPARE(accessibleName(w->txtCajaA), QStringLiteral("Cantidad A"));
-        QCOMPARE(accessibleName(w->txtCajaB), QStringLiteral("Cantidad B"));
-        QCOMPARE(w->txtCajaA->accessibleDescription(), QStringLiteral("Centímetros (cm)"));
-        QCOMPARE(accessibleName(w->cmdDerB), QStringLiteral("Unidad siguiente de la cantidad B"));
-        QTest::mouseClick(w->cmdDerB, Qt::LeftButton);
-        QCOMPARE(w->txtCajaB->accessibleDescription(), QStringLiteral("Decámetros (dam)"));
+        using zelmora::testing::accessibleName;
+        QCOMPARE(accessibleName(c.txtCajaA), QStringLiteral("Cantidad A"));
+        QCOMPARE(accessibleName(c.txtCajaB), QStringLiteral("Cantidad B"));
+        QCOMPARE(c.txtCajaA->accessibleDescription(), QStringLiteral("Centímetros (cm)"));
+        QCOMPARE(accessibleName(c.cmdDerB), QStringLiteral("Unidad siguiente de la cantidad B"));
+        click(c.cmdDerB);
+        QCOMPARE(c.txtCajaB->accessibleDescription(), QStringLiteral("Decámetros (dam)"));
     }
 
     void enterConvertsIntoTheOtherBox_data() {
         QTest::addColumn<bool>("fromA");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("result");
-        QTest::newRow("A centimetres") << true << "5"
-                                       << "0.05";
-        QTest::newRow("A letters") << true << "abc"
-                                   << "0";
-        QTest::newRow("A trailing letters") << true << "12abc"
-                                            << "0.12";
-        QTest::newRow("A negative") << true << "-5"
-                                    << "-0.05";
-        QTest::newRow("A keypad") << true << "300"
-                                  << "3";
-        QTest::newRow("B metres") << false << "0.3"
-                                  << "30";
-        QTest::newRow("B decimal comma") << false << "1,5"
-                                         << "100";
-        QTest::newRow("B empty") << false << ""
-                                 << "0";
+        const auto row = [](const char* tag, bool fromA, const char* typed, const char* result) {
+            QTest::newRow(tag) << fromA << QString(typed) << QString(result);
+        };
+        row("A centimetres", true, "5", "0.05");
+        row("A letters", true, "abc", "0");
+        row("A trailing letters", true, "12abc", "0.12");
+        row("A trailing non-ASCII letters", true, "5ñ²", "0.05");
+        row("A non-ASCII letter first", true, "é7", "0");
+        row("A negative", true, "-5", "-0.05");
+        row("A keypad", true, "300", "3");
+        row("B metres", false, "0.3", "30");
+        row("B decimal comma", false, "1,5", "100");
+        row("B empty", false, "", "0");
     }
+    // The result lands in the other box, so the box typed in is the one converted from.
     void enterConvertsIntoTheOtherBox() {
         QFETCH(bool, fromA);
         QFETCH(QString, typed);
         QFETCH(QString, result);
-        ConverterBox* box = fromA ? w->txtCajaA : w->txtCajaB;
-        ConverterBox* other = fromA ? w->txtCajaB : w->txtCajaA;
+        ConverterBox* box = fromA ? c.txtCajaA : c.txtCajaB;
+        ConverterBox* other = fromA ? c.txtCajaB : c.txtCajaA;
         type(box, typed);
-        QCOMPARE(w->state().Caja, fromA ? 1 : 2);
         const Qt::Key key =
             QByteArray(QTest::currentDataTag()).contains("keypad") ? Qt::Key_Enter : Qt::Key_Return;
         QTest::keyClick(box, key);
@@ -246,41 +289,47 @@ class FrmConvertTest : public QObject {
     }
 
     void typingAloneConvertsNothing() {
-        type(w->txtCajaA, "5");
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("0"));
-        focus(w->txtCajaB);
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("0"));
-        QCOMPARE(w->txtCajaA->text(), QStringLiteral("5"));
+        type(c.txtCajaA, "5");
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0"));
+        focus(c.txtCajaB);
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0"));
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("5"));
     }
 
-    void nonAsciiLettersStayInTheBox() {
-        type(w->txtCajaA, "5");
-        for (const QString& letter : {QStringLiteral("ñ"), QStringLiteral("²")}) {
-            QTest::sendKeyEvent(QTest::Click, w->txtCajaA, Qt::Key_unknown, letter, Qt::NoModifier);
+    // With 5 (cm) in box A and 7 (m) in box B, the steps decide the active box, which a change
+    // to "Área" then converts from, with the units cm² and m² that "Área" remembers.
+    void activeBoxFollowsTheFocusAndTheArrows_data() {
+        QTest::addColumn<QStringList>("steps");  // controls clicked, or "Tab"
+        QTest::addColumn<QString>("textA");
+        QTest::addColumn<QString>("textB");
+        const auto row = [](const char* tag, const QStringList& steps, const char* textA,
+                            const char* textB) {
+            QTest::newRow(tag) << steps << QString(textA) << QString(textB);
+        };
+        row("click into box A", {"txtCajaA"}, "5", "0.0005");
+        row("click into box B", {"txtCajaA", "txtCajaB"}, "70000", "7");
+        row("leaving box B changes nothing", {"Tab"}, "70000", "7");
+        // The arrow of box B has first converted 7 dam into 7000 cm in box A.
+        row("arrow of box B", {"txtCajaA", "cmdDerB"}, "70000", "7");
+        row("arrow of box A", {"cmdIzqA"}, "5", "0.0005");
+    }
+    void activeBoxFollowsTheFocusAndTheArrows() {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, textA);
+        QFETCH(QString, textB);
+        type(c.txtCajaA, "5");
+        type(c.txtCajaB, "7");
+        for (const QString& step : steps) {
+            if (step == QLatin1String("Tab")) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QVERIFY(c.cmdIzqA->hasFocus());
+            } else {
+                click(control<QWidget>(w, step));
+            }
         }
-        QCOMPARE(w->txtCajaA->text(), QStringLiteral("5ñ²"));
-        QTest::keyClick(w->txtCajaA, Qt::Key_Return);
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("0.05"));
-        type(w->txtCajaA, "");
-        QTest::sendKeyEvent(QTest::Click, w->txtCajaA, Qt::Key_unknown, QStringLiteral("é"),
-                            Qt::NoModifier);
-        QTest::keyClicks(w->txtCajaA, "7");
-        QTest::keyClick(w->txtCajaA, Qt::Key_Return);
-        QCOMPARE(w->txtCajaA->text(), QStringLiteral("é7"));
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("0"));
-    }
-
-    void cajaFollowsTheFocusAndTheArrows() {
-        focus(w->txtCajaB);
-        QCOMPARE(w->state().Caja, 2);
-        focus(w->cmdIzqA);
-        QCOMPARE(w->state().Caja, 2);  // leaving a box changes nothing
-        focus(w->txtCajaA);
-        QCOMPARE(w->state().Caja, 1);
-        QTest::mouseClick(w->cmdDerB, Qt::LeftButton);
-        QCOMPARE(w->state().Caja, 2);
-        QTest::mouseClick(w->cmdIzqA, Qt::LeftButton);
-        QCOMPARE(w->state().Caja, 1);
+        click(c.Option1);
+        QCOMPARE(c.txtCajaA->text(), textA);
+        QCOMPARE(c.txtCajaB->text(), textB);
     }
 
     // Every arrow of every family, pressed once for each unit: it walks the whole table and
@@ -303,12 +352,12 @@ class FrmConvertTest : public QObject {
         QFETCH(bool, boxA);
         QFETCH(bool, next);
         const QStringList names = std::array{kArea, kLength, kVolume}[family - 1];
-        option(family)->click();
-        ConverterBox* box = boxA ? w->txtCajaA : w->txtCajaB;
-        ConverterBox* other = boxA ? w->txtCajaB : w->txtCajaA;
-        QLabel* label = boxA ? w->lblUnidad1 : w->lblUnidad2;
+        click(c.option(family));
+        ConverterBox* box = boxA ? c.txtCajaA : c.txtCajaB;
+        ConverterBox* other = boxA ? c.txtCajaB : c.txtCajaA;
+        QLabel* label = boxA ? c.lblUnidad1 : c.lblUnidad2;
         QPushButton* button =
-            boxA ? (next ? w->cmdDerA : w->cmdIzqA) : (next ? w->cmdDerB : w->cmdIzqB);
+            boxA ? (next ? c.cmdDerA : c.cmdIzqA) : (next ? c.cmdDerB : c.cmdIzqB);
         type(box, "1");
         int unit = static_cast<int>(names.indexOf(label->text()));
         QVERIFY(unit >= 0);
@@ -319,9 +368,9 @@ class FrmConvertTest : public QObject {
             const int before = unit;
             unit = (unit + (next ? 1 : count - 1)) % count;
             wrapped = wrapped || (next ? unit < before : unit > before);
-            QTest::mouseClick(button, Qt::LeftButton);
+            // The other box was active: the arrow makes its own box the one converted from.
+            click(button);
             QCOMPARE(label->text(), names[unit]);
-            QCOMPARE(w->state().Caja, boxA ? 1 : 2);
             QCOMPARE(box->text(), QStringLiteral("1"));
             seen << label->text();
             // The other box now shows the same quantity in its own unit: converted back, it
@@ -338,112 +387,111 @@ class FrmConvertTest : public QObject {
         QTest::addColumn<int>("presses");  // of ">" of box A from its remembered unit
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("converted");  // box B, for 1 in box A
-        QTest::newRow("Longitud to Kilómetros") << 2 << 5 << "Kilómetros"
-                                                << "1000";
-        QTest::newRow("Longitud wraps to Milímetros") << 2 << 6 << "Milímetros"
-                                                      << "0.001";
-        QTest::newRow("Área to Kilómetros cuadrados") << 1 << 5 << "Kilómetros cuadrados"
-                                                      << "1000000";
-        QTest::newRow("Área wraps") << 1 << 6 << "Milímetros cuadrados"
-                                    << "1E-06";
-        QTest::newRow("Volumen to Metros cúbicos") << 3 << 6 << "Metros cúbicos"
-                                                   << "1000";
-        QTest::newRow("Volumen wraps to Microlitros") << 3 << 7 << "Microlitros"
-                                                      << "1E-06";
+        const auto row = [](const char* tag, int family, int presses, const char* shown,
+                            const char* converted) {
+            QTest::newRow(tag) << family << presses << QString(shown) << QString(converted);
+        };
+        row("Longitud to Kilómetros", 2, 5, "Kilómetros", "1000");
+        row("Longitud wraps to Milímetros", 2, 6, "Milímetros", "0.001");
+        row("Área to Kilómetros cuadrados", 1, 5, "Kilómetros cuadrados", "1000000");
+        row("Área wraps", 1, 6, "Milímetros cuadrados", "1E-06");
+        row("Volumen to Metros cúbicos", 3, 6, "Metros cúbicos", "1000");
+        row("Volumen wraps to Microlitros", 3, 7, "Microlitros", "1E-06");
     }
     void arrowsWrapAtTheEndsOfEachFamily() {
         QFETCH(int, family);
         QFETCH(int, presses);
         QFETCH(QString, shown);
         QFETCH(QString, converted);
-        option(family)->click();
-        type(w->txtCajaA, "1");
+        click(c.option(family));
+        type(c.txtCajaA, "1");
         for (int i = 0; i < presses; ++i) {
-            QTest::mouseClick(w->cmdDerA, Qt::LeftButton);
+            click(c.cmdDerA);
         }
-        QCOMPARE(w->lblUnidad1->text(), shown);
-        QCOMPARE(w->txtCajaB->text(), converted);
+        QCOMPARE(c.lblUnidad1->text(), shown);
+        QCOMPARE(c.txtCajaB->text(), converted);
         // "<" takes it back across the same end.
-        QTest::mouseClick(w->cmdIzqA, Qt::LeftButton);
-        QTest::mouseClick(w->cmdDerA, Qt::LeftButton);
-        QCOMPARE(w->lblUnidad1->text(), shown);
+        click(c.cmdIzqA);
+        click(c.cmdDerA);
+        QCOMPARE(c.lblUnidad1->text(), shown);
     }
 
     void anArrowKeepsItsBoxsNumber() {
-        type(w->txtCajaA, "5");
-        QTest::keyClick(w->txtCajaA, Qt::Key_Return);
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("0.05"));
-        QTest::mouseClick(w->cmdIzqB, Qt::LeftButton);
-        QCOMPARE(w->lblUnidad2->text(), QStringLiteral("Decímetros"));
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("0.05"));
-        QCOMPARE(w->txtCajaA->text(), QStringLiteral("0.5"));
-        QCOMPARE(w->lblSafe->text(), QStringLiteral("0.005"));
+        type(c.txtCajaA, "5");
+        QTest::keyClick(c.txtCajaA, Qt::Key_Return);
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.05"));
+        click(c.cmdIzqB);
+        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Decímetros"));
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.05"));
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("0.5"));
+        QCOMPARE(c.lblSafe->text(), QStringLiteral("0.005"));
     }
 
     void familiesRememberTheirUnits() {
-        type(w->txtCajaA, "5");
-        QTest::mouseClick(w->Option1, Qt::LeftButton);
-        QVERIFY(w->Option1->isChecked());
-        QCOMPARE(face(w->Option1), kChosen);
-        QCOMPARE(face(w->Option2), kNotChosen);
-        QCOMPARE(w->lblUnidad1->text(), QStringLiteral("Centímetros cuadrados"));
-        QCOMPARE(w->lblUnidad2->text(), QStringLiteral("Metros cuadrados"));
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("0.0005"));
-        QTest::mouseClick(w->Option3, Qt::LeftButton);
-        QCOMPARE(face(w->Option3), kChosen);
-        QCOMPARE(face(w->Option1), kNotChosen);
-        QCOMPARE(w->lblUnidad1->text(), QStringLiteral("Mililitros"));
-        QCOMPARE(w->lblUnidad2->text(), QStringLiteral("Litros"));
-        QCOMPARE(w->lblUnidad2->toolTip(), QStringLiteral("Litros (l)/Decímetros cúbicos (dm³)"));
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("0.005"));
+        type(c.txtCajaA, "5");
+        click(c.Option1);
+        QVERIFY(c.Option1->isChecked());
+        QCOMPARE(face(c.Option1), kChosen);
+        QCOMPARE(face(c.Option2), kNotChosen);
+        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Centímetros cuadrados"));
+        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Metros cuadrados"));
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.0005"));
+        click(c.Option3);
+        QCOMPARE(face(c.Option3), kChosen);
+        QCOMPARE(face(c.Option1), kNotChosen);
+        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Mililitros"));
+        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Litros"));
+        QCOMPARE(c.lblUnidad2->toolTip(), QStringLiteral("Litros (l)/Decímetros cúbicos (dm³)"));
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.005"));
         for (int i = 0; i < 5; ++i) {
-            QTest::mouseClick(w->cmdDerA, Qt::LeftButton);
+            click(c.cmdDerA);
         }
-        QCOMPARE(w->lblUnidad1->text(), QStringLiteral("Hectolitros"));
-        QTest::mouseClick(w->cmdIzqB, Qt::LeftButton);
-        QCOMPARE(w->lblUnidad2->text(), QStringLiteral("Decilitros"));
-        QTest::mouseClick(w->Option1, Qt::LeftButton);
-        QCOMPARE(w->lblUnidad1->text(), QStringLiteral("Centímetros cuadrados"));
-        QTest::mouseClick(w->Option2, Qt::LeftButton);
-        QCOMPARE(w->lblUnidad1->text(), QStringLiteral("Centímetros"));
-        QCOMPARE(w->lblUnidad2->text(), QStringLiteral("Metros"));
-        QCOMPARE(face(w->Option2), kChosen);
-        QCOMPARE(face(w->Option3), kNotChosen);
-        QTest::mouseClick(w->Option3, Qt::LeftButton);
-        QCOMPARE(w->lblUnidad1->text(), QStringLiteral("Hectolitros"));
-        QCOMPARE(w->lblUnidad2->text(), QStringLiteral("Decilitros"));
+        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Hectolitros"));
+        click(c.cmdIzqB);
+        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Decilitros"));
+        click(c.Option1);
+        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Centímetros cuadrados"));
+        click(c.Option2);
+        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Centímetros"));
+        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Metros"));
+        QCOMPARE(face(c.Option2), kChosen);
+        QCOMPARE(face(c.Option3), kNotChosen);
+        click(c.Option3);
+        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Hectolitros"));
+        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Decilitros"));
         // The family converts from box B, whose arrow was pressed last: 500 dl in hl.
-        QCOMPARE(w->state().Caja, 2);
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("500"));
-        QCOMPARE(w->txtCajaA->text(), QStringLiteral("0.5"));
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("500"));
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("0.5"));
     }
 
     void familiesChosenWithTheKeyboard() {
-        focus(w->Option2);
-        QTest::keyClick(w->Option2, Qt::Key_Right);
-        QVERIFY(w->Option1->isChecked());
-        QCOMPARE(w->lblUnidad1->text(), QStringLiteral("Centímetros cuadrados"));
+        for (int i = 0; i < 6; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QVERIFY(c.Option2->hasFocus());
+        QTest::keyClick(c.Option2, Qt::Key_Right);
+        QVERIFY(c.Option1->isChecked());
+        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Centímetros cuadrados"));
         // While the keyboard is on it, the style tints the option to show the focus.
-        QTest::mouseClick(w->txtCajaA, Qt::LeftButton);
-        QVERIFY(w->txtCajaA->hasFocus());
-        QCOMPARE(face(w->Option1), kChosen);
-        QCOMPARE(face(w->Option2), kNotChosen);
+        focus(c.txtCajaA);
+        QCOMPARE(face(c.Option1), kChosen);
+        QCOMPARE(face(c.Option2), kNotChosen);
     }
 
     void typingIsLimitedToFifteenCharacters() {
-        type(w->txtCajaA, "12345678901234567890");
-        QCOMPARE(w->txtCajaA->text(), QStringLiteral("123456789012345"));
+        type(c.txtCajaA, "12345678901234567890");
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("123456789012345"));
         // In the middle of a full box nothing more is taken.
-        w->txtCajaA->setCursorPosition(3);
-        QTest::keyClicks(w->txtCajaA, "x");
-        QCOMPARE(w->txtCajaA->text(), QStringLiteral("123456789012345"));
-        QCOMPARE(w->txtCajaA->cursorPosition(), 3);
+        placeCursor(c.txtCajaA, 3);
+        QTest::keyClicks(c.txtCajaA, "x");
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("123456789012345"));
+        QCOMPARE(c.txtCajaA->cursorPosition(), 3);
         // A selection typed over makes room again.
-        w->txtCajaA->setSelection(0, 2);
-        QTest::keyClicks(w->txtCajaA, "-9E");
-        QCOMPARE(w->txtCajaA->text(), QStringLiteral("-93456789012345"));
-        QTest::keyClick(w->txtCajaA, Qt::Key_Return);
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("-934567890123.45"));
+        placeCursor(c.txtCajaA, 0, 2);
+        QTest::keyClicks(c.txtCajaA, "-9E");
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("-93456789012345"));
+        QTest::keyClick(c.txtCajaA, Qt::Key_Return);
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("-934567890123.45"));
     }
 
     void pastingIsLimitedToFifteenCharacters_data() {
@@ -451,159 +499,146 @@ class FrmConvertTest : public QObject {
         QTest::addColumn<int>("cursor");
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("after");
-        QTest::newRow("into an empty box") << "" << 0 << "12345678901234567890"
-                                           << "123456789012345";
-        QTest::newRow("into the middle") << "12345" << 2 << "abcdefghijklmnop"
-                                         << "12abcdefghij345";
-        QTest::newRow("at the end") << "1.5" << 3 << "E+2000000000000000"
-                                    << "1.5E+2000000000";
-        QTest::newRow("into a full box") << "123456789012345" << 15 << "6"
-                                         << "123456789012345";
-        QTest::newRow("what fits") << "1" << 1 << "00000"
-                                   << "100000";
-        QTest::newRow("non-ASCII") << "" << 0 << "ñññññññññññññññññññ"
-                                   << "ñññññññññññññññ";
+        const auto row = [](const char* tag, const char* before, int cursor, const char* pasted,
+                            const char* after) {
+            QTest::newRow(tag) << QString(before) << cursor << QString(pasted) << QString(after);
+        };
+        row("into an empty box", "", 0, "12345678901234567890", "123456789012345");
+        row("into the middle", "12345", 2, "abcdefghijklmnop", "12abcdefghij345");
+        row("at the end", "1.5", 3, "E+2000000000000000", "1.5E+2000000000");
+        row("into a full box", "123456789012345", 15, "6", "123456789012345");
+        row("what fits", "1", 1, "00000", "100000");
+        row("non-ASCII", "", 0, "ñññññññññññññññññññ", "ñññññññññññññññ");
     }
     void pastingIsLimitedToFifteenCharacters() {
         QFETCH(QString, before);
         QFETCH(int, cursor);
         QFETCH(QString, pasted);
         QFETCH(QString, after);
-        type(w->txtCajaB, before);
-        w->txtCajaB->setCursorPosition(cursor);
+        ConverterBox* box = c.txtCajaB;
+        type(box, before);
+        placeCursor(box, cursor);
         QApplication::clipboard()->setText(pasted);
-        QTest::keyClick(w->txtCajaB, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(w->txtCajaB->text(), after);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->text(), after);
         // The context menu's "Pegar" takes the same way.
-        type(w->txtCajaB, before);
-        w->txtCajaB->setCursorPosition(cursor);
-        w->txtCajaB->paste();
-        QCOMPARE(w->txtCajaB->text(), after);
-        QCOMPARE(w->txtCajaB->cursorPosition(), after.size() - (before.size() - cursor));
+        type(box, before);
+        placeCursor(box, cursor);
+        QVERIFY(zelmora::testing::chooseFromContextMenu(box, QStringLiteral("Pegar")));
+        QCOMPARE(box->text(), after);
+        QCOMPARE(box->cursorPosition(), after.size() - (before.size() - cursor));
     }
 
     void longResultsAreShownWhole() {
-        QTest::mouseClick(w->Option1, Qt::LeftButton);
-        QTest::mouseClick(w->cmdIzqA, Qt::LeftButton);
-        QTest::mouseClick(w->cmdIzqA, Qt::LeftButton);  // box A: Kilómetros cuadrados
-        for (int i = 0; i < 3; ++i) {
-            QTest::mouseClick(w->cmdIzqB, Qt::LeftButton);  // box B: Milímetros cuadrados
-        }
-        type(w->txtCajaA, "123456789012345");
-        QTest::keyClick(w->txtCajaA, Qt::Key_Return);
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("1.23456789012345E+26"));
-        QVERIFY(showsWhole(w->txtCajaB));
-        QVERIFY(w->txtCajaB->font().pointSizeF() < 26.25);
+        chooseSquareKilometresToMillimetres(c);
+        type(c.txtCajaA, "123456789012345");
+        QTest::keyClick(c.txtCajaA, Qt::Key_Return);
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("1.23456789012345E+26"));
+        QVERIFY(showsWhole(c.txtCajaB));
+        QVERIFY(c.txtCajaB->font().pointSizeF() < 26.25);
         // The long text converts like any other.
-        enter(w->txtCajaB);
-        QCOMPARE(w->txtCajaA->text(), QStringLiteral("123456789012345"));
+        enter(c.txtCajaB);
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("123456789012345"));
         // The user cannot add to it, but may shorten it.
-        w->txtCajaB->end(false);
-        QTest::keyClicks(w->txtCajaB, "9");
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("1.23456789012345E+26"));
-        QTest::keyClick(w->txtCajaB, Qt::Key_Backspace);
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("1.23456789012345E+2"));
-        QTest::keyClicks(w->txtCajaB, "6");
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("1.23456789012345E+2"));
-        w->txtCajaB->selectAll();
-        QTest::keyClicks(w->txtCajaB, "7");
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("7"));
-        QCOMPARE(w->txtCajaB->font().pointSizeF(), 26.25);
+        QTest::keyClick(c.txtCajaB, Qt::Key_End);
+        QTest::keyClicks(c.txtCajaB, "9");
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("1.23456789012345E+26"));
+        QTest::keyClick(c.txtCajaB, Qt::Key_Backspace);
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("1.23456789012345E+2"));
+        QTest::keyClicks(c.txtCajaB, "6");
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("1.23456789012345E+2"));
+        QTest::keyClick(c.txtCajaB, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(c.txtCajaB, "7");
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("7"));
+        QCOMPARE(c.txtCajaB->font().pointSizeF(), 26.25);
     }
 
+    // Texts no user can type, written as the converter writes its results.
     void theLongestResultsAreShownWhole_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("centimetres");  // the text in box B, in metres, into box A
-        QTest::newRow("21 characters") << "-1.23456789012345E+15"
-                                       << "-1.23456789012345E+17";
-        QTest::newRow("22 characters") << "-1.23456789012345E-100"
-                                       << "-1.23456789012345E-98";
-        QTest::newRow("overflow") << "Desbordamiento"
-                                  << "Desbordamiento";
-        QTest::newRow("fifteen digits") << "123456789012345"
-                                        << "1.23456789012345E+16";
+        const auto row = [](const char* tag, const char* text, const char* centimetres) {
+            QTest::newRow(tag) << QString(text) << QString(centimetres);
+        };
+        row("21 characters", "-1.23456789012345E+15", "-1.23456789012345E+17");
+        row("22 characters", "-1.23456789012345E-100", "-1.23456789012345E-98");
+        row("overflow", "Desbordamiento", "Desbordamiento");
+        row("fifteen digits", "123456789012345", "1.23456789012345E+16");
     }
     void theLongestResultsAreShownWhole() {
         QFETCH(QString, text);
         QFETCH(QString, centimetres);
-        for (ConverterBox* box : {w->txtCajaA, w->txtCajaB}) {
+        for (ConverterBox* box : {c.txtCajaA, c.txtCajaB}) {
             box->writeText(text);
             QCOMPARE(box->text(), text);
             QVERIFY(showsWhole(box));
             QVERIFY(box->font().pointSizeF() >= 14);
         }
         // Converted from, it reads as the number it shows.
-        enter(w->txtCajaB);
-        QCOMPARE(w->txtCajaA->text(), centimetres);
+        enter(c.txtCajaB);
+        QCOMPARE(c.txtCajaA->text(), centimetres);
     }
 
     void overflowShowsTheWord_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("base");
-        QTest::newRow("1E308 square kilometres") << "1E308"
-                                                 << "Desbordamiento";
-        QTest::newRow("second step") << "1E300"
-                                     << "1E+306";
-        QTest::newRow("1E400 typed") << "1E400"
-                                     << "Desbordamiento";
-        QTest::newRow("-1E400 typed") << "-1E400"
-                                      << "Desbordamiento";
+        const auto row = [](const char* tag, const char* typed, const char* base) {
+            QTest::newRow(tag) << QString(typed) << QString(base);
+        };
+        row("1E308 square kilometres", "1E308", "Desbordamiento");
+        row("second step", "1E300", "1E+306");
+        row("1E400 typed", "1E400", "Desbordamiento");
+        row("-1E400 typed", "-1E400", "Desbordamiento");
     }
     void overflowShowsTheWord() {
         QFETCH(QString, typed);
         QFETCH(QString, base);
-        QTest::mouseClick(w->Option1, Qt::LeftButton);
-        QTest::mouseClick(w->cmdIzqA, Qt::LeftButton);
-        QTest::mouseClick(w->cmdIzqA, Qt::LeftButton);
-        QCOMPARE(w->lblUnidad1->text(), QStringLiteral("Kilómetros cuadrados"));
-        for (int i = 0; i < 3; ++i) {
-            QTest::mouseClick(w->cmdIzqB, Qt::LeftButton);
-        }
-        QCOMPARE(w->lblUnidad2->text(), QStringLiteral("Milímetros cuadrados"));
-        type(w->txtCajaA, typed);
-        QTest::keyClick(w->txtCajaA, Qt::Key_Return);
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("Desbordamiento"));
-        QCOMPARE(w->txtCajaA->text(), typed);
-        QCOMPARE(w->lblSafe->text(), base);
+        chooseSquareKilometresToMillimetres(c);
+        type(c.txtCajaA, typed);
+        QTest::keyClick(c.txtCajaA, Qt::Key_Return);
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("Desbordamiento"));
+        QCOMPARE(c.txtCajaA->text(), typed);
+        QCOMPARE(c.lblSafe->text(), base);
         // Box B's arrow converts its overflow into box A, never as a 0.
-        QTest::mouseClick(w->cmdDerB, Qt::LeftButton);
-        QTest::mouseClick(w->cmdDerB, Qt::LeftButton);
-        QCOMPARE(w->lblUnidad2->text(), QStringLiteral("Decímetros cuadrados"));
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("Desbordamiento"));
-        QCOMPARE(w->txtCajaA->text(), QStringLiteral("Desbordamiento"));
+        click(c.cmdDerB);
+        click(c.cmdDerB);
+        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Decímetros cuadrados"));
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("Desbordamiento"));
+        QCOMPARE(c.txtCajaA->text(), QStringLiteral("Desbordamiento"));
         // The window goes on working.
-        type(w->txtCajaA, "2");
-        QTest::keyClick(w->txtCajaA, Qt::Key_Return);
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("200000000"));
+        type(c.txtCajaA, "2");
+        QTest::keyClick(c.txtCajaA, Qt::Key_Return);
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("200000000"));
     }
 
     void twoWindowsAreIndependent() {
-        auto* second = new frmConvert;
-        second->show();
-        QVERIFY(QTest::qWaitForWindowActive(second));
-        QCOMPARE(second->state().Caja, 1);
-        QTest::keyClicks(second->txtCajaA, "7");
-        QTest::mouseClick(second->Option3, Qt::LeftButton);
-        QCOMPARE(second->txtCajaB->text(), QStringLiteral("0.007"));
-        QTest::mouseClick(second->cmdDerA, Qt::LeftButton);
-        QCOMPARE(second->lblUnidad1->text(), QStringLiteral("Centilitros"));
-        QVERIFY(w->Option2->isChecked());
-        QCOMPARE(w->state().Modo, 2);
-        QCOMPARE(w->state().VolumenA, 2);
-        QCOMPARE(w->lblUnidad1->text(), QStringLiteral("Centímetros"));
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("0"));
-        QCOMPARE(face(w->Option3), kNotChosen);
+        QPointer<frmConvert> second = new frmConvert;
+        const Controls s = controlsOf(second);
+        QVERIFY(zelmora::testing::showActive(second));
+        // Its box A is active at once: the family converts from it.
+        QTest::keyClicks(s.txtCajaA, "7");
+        click(s.Option3);
+        QCOMPARE(s.txtCajaB->text(), QStringLiteral("0.007"));
+        click(s.cmdDerA);
+        QCOMPARE(s.lblUnidad1->text(), QStringLiteral("Centilitros"));
+        QVERIFY(c.Option2->isChecked());
+        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Centímetros"));
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0"));
+        QCOMPARE(face(c.Option3), kNotChosen);
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
-        type(w->txtCajaA, "5");
-        QTest::keyClick(w->txtCajaA, Qt::Key_Return);
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("0.05"));
-        QCOMPARE(second->txtCajaB->text(), QStringLiteral("0.07"));
-        QCOMPARE(second->txtCajaA->text(), QStringLiteral("7"));
-        QPointer<frmConvert> watch(second);
+        type(c.txtCajaA, "5");
+        QTest::keyClick(c.txtCajaA, Qt::Key_Return);
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.05"));
+        QCOMPARE(s.txtCajaB->text(), QStringLiteral("0.07"));
+        QCOMPARE(s.txtCajaA->text(), QStringLiteral("7"));
         QVERIFY(second->close());
-        QTRY_VERIFY(watch.isNull());
-        QCOMPARE(w->txtCajaB->text(), QStringLiteral("0.05"));
+        QTRY_VERIFY(second.isNull());
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.05"));
+        // This window's "Volumen" still remembers Mililitros for box A, not the other's step.
+        click(c.Option3);
+        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Mililitros"));
+        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.005"));
     }
 
     void closedWindowsFreeThemselves() {
@@ -617,12 +652,13 @@ class FrmConvertTest : public QObject {
         const auto widgetsBefore = QApplication::allWidgets().size();
         for (int i = 0; i < 200; ++i) {
             auto* converter = new frmConvert;
+            const Controls controls = controlsOf(converter);
             converter->show();
-            converter->txtCajaA->writeText(QStringLiteral("3"));
-            converter->txtCajaA_GotFocus();
-            converter->cmdDerA_Click();  // 3 dm
-            QCOMPARE(converter->txtCajaA->text(), QStringLiteral("3"));
-            QCOMPARE(converter->txtCajaB->text(), QStringLiteral("0.3"));
+            // Box A's "0" is selected: the 3 replaces it.
+            QTest::keyClicks(controls.txtCajaA, "3");
+            click(controls.cmdDerA);  // 3 dm
+            QCOMPARE(controls.txtCajaA->text(), QStringLiteral("3"));
+            QCOMPARE(controls.txtCajaB->text(), QStringLiteral("0.3"));
             QVERIFY(converter->close());
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

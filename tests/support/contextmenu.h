@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QString>
+#include <QTest>
+#include <QWidget>
+
+namespace zelmora::testing {
+
+// Opens the widget's context menu as a right click does and clicks the item that reads `item`
+// (without its "&" and its shortcut). False when no menu opened or it has no such enabled item;
+// the menu is then closed.
+inline bool chooseFromContextMenu(QWidget* widget, const QString& item) {
+    // QTest's mouse events go to the widget itself, past the window that turns a right click
+    // into a context-menu event; this is the event that window sends.
+    const QPoint inside = widget->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, inside, widget->mapToGlobal(inside));
+    QApplication::sendEvent(widget, &event);
+    if (!QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 1000)) {
+        return false;
+    }
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) {
+        return false;
+    }
+    bool chosen = false;
+    for (QAction* action : menu->actions()) {
+        const QString text =
+            action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+        if (text == item && action->isEnabled()) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            chosen = true;
+            break;
+        }
+    }
+    if (!chosen) {
+        menu->close();
+    }
+    // A closed context menu deletes itself later; it must not outlive the call, or freeing its
+    // window would leave it among the top-level widgets that a test's clean-up walks.
+    const bool closed =
+        QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }, 1000);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return chosen && closed;
+}
+
+}  // namespace zelmora::testing
