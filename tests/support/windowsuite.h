@@ -31,12 +31,15 @@ inline void setUpWindowTests() {
 // Frees every window a test left open, and a message-box answer that no box took.
 inline void closeAllWindows() {
     stopAnswering();
+    // Pop-ups and boxes owned by a window go with it, so the windows without an owner are
+    // gathered before any is freed.
+    QWidgetList owners;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        // Pop-ups and boxes owned by a window go with it.
         if (window->parentWidget() == nullptr) {
-            delete window;
+            owners << window;
         }
     }
+    qDeleteAll(owners);
 }
 
 // What a screen reader reads as the control's name.
