@@ -296,6 +296,7 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
     void heldButtonDrawsAThinBorder() {
         QFETCH(QString, name);
         QWidget* target = part(name);
+        pointAt(name);
         QTest::mousePress(target, Qt::RightButton);
         const QList<QColor> held = ringInside(menu->grab().toImage(), target, menu);
         QTest::mouseRelease(target, Qt::RightButton);
