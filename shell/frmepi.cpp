@@ -21,6 +21,7 @@ LinkLabel* stepLink(QWidget* panel, int index, const QString& sign, const QStrin
     auto* link = named(new LinkLabel(sign, panel), QStringLiteral("lblLink(%1)").arg(index));
     link->setGeometry(left, 4, 17, 25);
     link->setTextColour(kLinkText);
+    link->setHeldBorderColour(kLinkText);
     link->setBackgroundColour(kLinkBackground);
     link->setOpaque(true);
     link->setFont(calibri(14.25));

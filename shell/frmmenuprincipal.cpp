@@ -87,6 +87,8 @@ void frmMenuPrincipal::buildControls() {
     imgConf = named(new PictureButton(drawGearsPicture, this), QStringLiteral("imgConf"));
     imgConf->setGeometry(32, 232, 25, 25);
     imgConf->setAccessibleName(QStringLiteral("Opciones"));
+    // On the dark strip a black border would not show.
+    imgConf->setHeldBorderColour(kLinkText);
     const QString linkTexts[] = {QStringLiteral("!"), QStringLiteral("?")};
     const QString linkNames[] = {QStringLiteral("Acerca de Zelmora"),
                                  QStringLiteral("Manual de Zelmora")};
@@ -94,6 +96,7 @@ void frmMenuPrincipal::buildControls() {
         lblLink[i] = named(new LinkLabel(linkTexts[i], this), QStringLiteral("lblLink(%1)").arg(i));
         lblLink[i]->setGeometry(i == About ? 504 : 488, 232, 17, 25);
         lblLink[i]->setTextColour(kLinkText);
+        lblLink[i]->setHeldBorderColour(kLinkText);
         lblLink[i]->setFont(calibri(14.25));
         lblLink[i]->setAccessibleName(linkNames[i]);
     }

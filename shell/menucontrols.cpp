@@ -17,6 +17,11 @@ void MenuButton::setHeldBorder(bool shown) {
     update();
 }
 
+void MenuButton::setHeldBorderColour(const QColor& colour) {
+    heldBorderColour_ = colour;
+    update();
+}
+
 void MenuButton::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         click();
@@ -36,21 +41,24 @@ void MenuButton::focusInEvent(QFocusEvent* event) {
 void MenuButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     paintFace(painter);
-    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    // The centre of the ring of pixels at the control's edge; the rings inside it follow.
+    const QRectF edge = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.setBrush(Qt::NoBrush);
     if (heldBorder_) {
-        QPen pen(Qt::black);
+        // One pixel inside the edge, because the menu's overlays draw their outline on the edge
+        // itself, above the pictures.
+        QPen pen(heldBorderColour_);
         pen.setCosmetic(true);
         painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(box);
+        painter.drawRect(edge.adjusted(1, 1, -1, -1));
     }
     if (hasFocus() && keyboardFocus_) {
-        // The keyboard focus: a dotted ring that shows on light and dark faces alike.
+        // The keyboard focus: a dotted ring that shows on light and dark faces alike, inside the
+        // held border so that the two never cover each other.
         QPen pen(QColor(0, 120, 215), 1, Qt::DotLine);
         pen.setCosmetic(true);
         painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(box.adjusted(1, 1, -1, -1));
+        painter.drawRect(edge.adjusted(2, 2, -2, -2));
     }
 }
 

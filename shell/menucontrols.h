@@ -14,9 +14,11 @@ class MenuButton : public QAbstractButton {
   public:
     explicit MenuButton(QWidget* parent = nullptr);
 
-    // The thin single-line border shown while a mouse button is held on the control.
+    // The thin single-line border shown while a mouse button is held on the control, drawn in a
+    // colour that stands out from the control's face.
     void setHeldBorder(bool shown);
     bool heldBorder() const { return heldBorder_; }
+    void setHeldBorderColour(const QColor& colour);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -26,6 +28,7 @@ class MenuButton : public QAbstractButton {
 
   private:
     bool heldBorder_ = false;
+    QColor heldBorderColour_{Qt::black};
     bool keyboardFocus_ = false;
 };
 

@@ -1,18 +1,19 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QUrl>
 #include <QtTest>
 
-#include "common/windowstyle.h"
 #include "shell/desktopservices.h"
 #include "shell/frmabout.h"
 #include "shell/frmmenuprincipal.h"
-#include "shell/menucontrols.h"
-#include "tests/support/modal.h"
+#include "tests/support/windowsuite.h"
 
 using zelmora::frmMenuPrincipal;
+using zelmora::testing::control;
 
 namespace {
 
@@ -46,35 +47,36 @@ class BrowserSpy : public QObject {
 };
 
 // The "?" and "!" links of the menu, and the About box.
-class HelpLinksTest : public QObject {
+class HelpLinksTest : public zelmora::testing::WindowSuite {
     Q_OBJECT
   private:
-    frmMenuPrincipal* menu = nullptr;
+    QPointer<frmMenuPrincipal> menu;
     FakeDesktop desktop;
 
-  private slots:
-    void initTestCase() {
-        zelmora::setUpApplication(*qApp);
-        QApplication::setQuitOnLastWindowClosed(false);
+    QWidget* part(const QString& name) const { return control<QWidget>(menu, name); }
+    void click(const QString& name) { QTest::mouseClick(part(name), Qt::LeftButton); }
+
+    // Presses Tab until the control has the focus; false when a whole round never reaches it.
+    bool tabTo(const QString& name) {
+        QWidget* target = part(name);
+        for (int i = 0; i < 20 && !target->hasFocus(); ++i) {
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : menu.data(),
+                            Qt::Key_Tab);
+        }
+        return target->hasFocus();
     }
 
+  private slots:
     void init() {
         desktop = FakeDesktop();
         menu = new frmMenuPrincipal;
-        menu->setAttribute(Qt::WA_DeleteOnClose, false);
         menu->setDesktopServices(desktop);
-        menu->show();
-        QVERIFY(QTest::qWaitForWindowActive(menu));
-    }
-
-    void cleanup() {
-        zelmora::testing::stopAnswering();
-        delete menu;
+        QVERIFY(zelmora::testing::showActive(menu));
     }
 
     void withoutAConnectionTheManualLinkOnlyTellsSo() {
         const auto seen = zelmora::testing::answerNextMessageBox(QMessageBox::Ok);
-        QTest::mouseClick(menu->lblLink[1], Qt::LeftButton);
+        click(QStringLiteral("lblLink(1)"));
         QVERIFY(seen->shown);
         QCOMPARE(seen->text,
                  QStringLiteral("Se requiere una conexión a Internet, intente más tarde."));
@@ -88,8 +90,8 @@ class HelpLinksTest : public QObject {
     void withAConnectionEachClickOpensTheManual() {
         desktop.networkUp = true;
         const auto seen = zelmora::testing::answerNextMessageBox();
-        QTest::mouseClick(menu->lblLink[1], Qt::LeftButton);
-        QTest::mouseClick(menu->lblLink[1], Qt::LeftButton);
+        click(QStringLiteral("lblLink(1)"));
+        click(QStringLiteral("lblLink(1)"));
         QVERIFY(!seen->shown);
         QCOMPARE(desktop.opened, QStringList({zelmora::kManualAddress, zelmora::kManualAddress}));
         QVERIFY(zelmora::kManualAddress.endsWith(QStringLiteral("/zelmora-help.html")));
@@ -99,7 +101,7 @@ class HelpLinksTest : public QObject {
         desktop.networkUp = true;
         desktop.browserWorks = false;
         const auto seen = zelmora::testing::answerNextMessageBox();
-        QTest::mouseClick(menu->lblLink[1], Qt::LeftButton);
+        click(QStringLiteral("lblLink(1)"));
         QVERIFY(!seen->shown);
         QVERIFY(desktop.opened.isEmpty());
         QVERIFY(menu->isVisible());
@@ -107,17 +109,65 @@ class HelpLinksTest : public QObject {
     }
 
     void aboutWorksWithoutAConnection() {
-        QTest::mouseClick(menu->lblLink[0], Qt::LeftButton);
+        click(QStringLiteral("lblLink(0)"));
         QCOMPARE(desktop.aboutBoxes, 1);
         QVERIFY(desktop.opened.isEmpty());
+    }
+
+    // The links and the gear act on a click without taking the focus from where the user was
+    // (the caret stays in the box of decimals), and Tab still reaches them.
+    void clickedLinksLeaveTheFocusWhereItWas_data() {
+        QTest::addColumn<QString>("clicked");
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<QString>("decimals");
+        QTest::addColumn<int>("desktopCalls");
+        QTest::addColumn<bool>("panelShown");
+        QTest::newRow("-") << "lblLink(2)"
+                           << "txtFormat"
+                           << "7" << 0 << true;
+        QTest::newRow("+") << "lblLink(3)"
+                           << "txtFormat"
+                           << "9" << 0 << true;
+        QTest::newRow("?") << "lblLink(1)"
+                           << "txtFormat"
+                           << "8" << 1 << true;
+        QTest::newRow("!") << "lblLink(0)"
+                           << "txtFormat"
+                           << "8" << 1 << true;
+        // The gear hides the panel, box and all.
+        QTest::newRow("gear") << "imgConf"
+                              << "cmdButton(2)"
+                              << "8" << 0 << false;
+    }
+    void clickedLinksLeaveTheFocusWhereItWas() {
+        QFETCH(QString, clicked);
+        QFETCH(QString, focused);
+        QFETCH(QString, decimals);
+        QFETCH(int, desktopCalls);
+        QFETCH(bool, panelShown);
+        desktop.networkUp = true;
+        click(QStringLiteral("imgConf"));
+        auto* box = control<QLineEdit>(menu, "txtFormat");
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, QStringLiteral("8"));
+        QVERIFY(tabTo(focused));
+        click(clicked);
+        QVERIFY(part(focused)->hasFocus());
+        QCOMPARE(box->text(), decimals);
+        QCOMPARE(desktop.opened.size() + desktop.aboutBoxes, desktopCalls);
+        QCOMPARE(part(QStringLiteral("frmePi"))->isVisible(), panelShown);
+        if (!panelShown) {
+            click(QStringLiteral("imgConf"));
+        }
+        QVERIFY(tabTo(clicked));
     }
 
     void theAboutBoxShowsNameMakerProductAndIcon() {
         zelmora::frmAbout about(menu);
         QCOMPARE(about.windowTitle(), QStringLiteral("Acerca de Zelmora"));
-        QCOMPARE(about.lblName->text(), QStringLiteral("Zelmora"));
-        QCOMPARE(about.lblMaker->text(), QStringLiteral("Quimbel"));
-        QCOMPARE(about.lblProduct->text(), QStringLiteral("Zelmora"));
+        QCOMPARE(control<QLabel>(&about, "lblName")->text(), QStringLiteral("Zelmora"));
+        QCOMPARE(control<QLabel>(&about, "lblMaker")->text(), QStringLiteral("Quimbel"));
+        QCOMPARE(control<QLabel>(&about, "lblProduct")->text(), QStringLiteral("Zelmora"));
         QVERIFY(about.isModal());
         QVERIFY(about.findChild<QWidget*>(QStringLiteral("imgIcon")) != nullptr);
     }
@@ -128,7 +178,7 @@ class HelpLinksTest : public QObject {
             auto* about = qobject_cast<zelmora::frmAbout*>(QApplication::activeModalWidget());
             QVERIFY(about != nullptr);
             seen = true;
-            about->cmdOK->click();
+            QTest::mouseClick(control<QPushButton>(about, "cmdOK"), Qt::LeftButton);
         });
         zelmora::systemDesktopServices().showAbout(menu);
         QVERIFY(seen);

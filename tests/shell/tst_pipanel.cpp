@@ -1,73 +1,81 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+#include <charconv>
 
 #include "calculators/calculatorwindows.h"
 #include "common/basvar.h"
 #include "common/numbertext.h"
-#include "common/windowstyle.h"
 #include "shell/frmmenuprincipal.h"
-#include "shell/menucontrols.h"
+#include "tests/support/windowsuite.h"
 
 using zelmora::frmMenuPrincipal;
+using zelmora::testing::control;
+
+namespace {
+
+// The shortest text that reads back as exactly this double. Pi is compared through it because
+// QCOMPARE takes doubles within a part in 10^12 as equal, which cannot tell 12 decimals of pi
+// from 14.
+QString exactly(double value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return QString::fromLatin1(text, end - text);
+}
+
+}  // namespace
 
 // The options panel of the menu, in which the user chooses with how many decimals the
 // calculators take pi.
-class PiPanelTest : public QObject {
+class PiPanelTest : public zelmora::testing::WindowSuite {
     Q_OBJECT
   private:
-    frmMenuPrincipal* menu = nullptr;
+    QPointer<frmMenuPrincipal> menu;
     const QColor lightRed{255, 128, 128};
 
-    QColor boxColour() const { return menu->txtFormat->palette().color(QPalette::Base); }
+    template <typename T = QWidget>
+    T* part(const QString& name) const {
+        return control<T>(menu, name);
+    }
+    QLineEdit* box() const { return part<QLineEdit>(QStringLiteral("txtFormat")); }
+    QString piShown() const { return part<QLabel>(QStringLiteral("lblPi"))->text(); }
+    QColor boxColour() const { return box()->palette().color(QPalette::Base); }
+    void click(const QString& name) { QTest::mouseClick(part(name), Qt::LeftButton); }
 
     // Pi is always the value on display.
     void expectPiShown() {
-        QCOMPARE(basVar::Pi, zelmora::leadingNumber(menu->lblPi->text().toStdString()));
+        QCOMPARE(exactly(basVar::Pi), exactly(zelmora::leadingNumber(piShown().toStdString())));
     }
 
+    // Clicks into the box, selects all its text and types over it.
     void replaceText(const QString& text) {
-        menu->txtFormat->setFocus();
-        menu->txtFormat->selectAll();
-        QTest::keyClick(menu->txtFormat, Qt::Key_Delete);
-        QTest::keyClicks(menu->txtFormat, text);
+        QTest::mouseClick(box(), Qt::LeftButton);
+        QTest::keyClick(box(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box(), Qt::Key_Delete);
+        QTest::keyClicks(box(), text);
     }
 
   private slots:
-    void initTestCase() {
-        zelmora::setUpApplication(*qApp);
-        QApplication::setQuitOnLastWindowClosed(false);
-    }
-
     void init() {
         basVar::Pi = 0;
         menu = new frmMenuPrincipal;
-        menu->setAttribute(Qt::WA_DeleteOnClose, false);
-        menu->show();
-        QVERIFY(QTest::qWaitForWindowActive(menu));
-        QTest::mouseClick(menu->imgConf, Qt::LeftButton);
-        QVERIFY(menu->frmePi->isVisible());
-    }
-
-    void cleanup() {
-        delete menu;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            window->close();
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(zelmora::testing::showActive(menu));
+        click(QStringLiteral("imgConf"));
+        QVERIFY(part("frmePi")->isVisible());
     }
 
     void panelAtStartDoesNotWritePi() {
-        QCOMPARE(menu->txtFormat->text(), QStringLiteral("14"));
-        QCOMPARE(menu->lblPi->text(), QStringLiteral("3.14159265358979"));
+        QCOMPARE(box()->text(), QStringLiteral("14"));
+        QCOMPARE(piShown(), QStringLiteral("3.14159265358979"));
         QCOMPARE(boxColour(), QColor(224, 224, 224));
-        const QImage panel = menu->frmePi->grab().toImage();
+        const QImage panel = part("frmePi")->grab().toImage();
         QCOMPARE(panel.pixelColor(panel.width() - 4, panel.height() - 3), QColor(192, 192, 192));
-        QCOMPARE(menu->Label1->text(), QStringLiteral("Cantidad de decimales en Pi:"));
-        QCOMPARE(basVar::Pi, 0.0);
+        QCOMPARE(part<QLabel>("Label1")->text(), QStringLiteral("Cantidad de decimales en Pi:"));
+        QCOMPARE(exactly(basVar::Pi), QStringLiteral("0"));
     }
 
     void everyDecimalCountShowsItsPiText_data() {
@@ -104,17 +112,18 @@ class PiPanelTest : public QObject {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         replaceText(typed);
-        QCOMPARE(menu->txtFormat->text(), typed);
-        QCOMPARE(menu->lblPi->text(), shown);
+        QCOMPARE(box()->text(), typed);
+        QCOMPARE(piShown(), shown);
         QCOMPARE(boxColour(), QColor(Qt::white));
         expectPiShown();
     }
 
     void twelveDecimalsKeepTheTrailingZero() {
         replaceText(QStringLiteral("12"));
-        QCOMPARE(menu->lblPi->text(), QStringLiteral("3.141592653590"));
-        QCOMPARE(basVar::Pi, 3.14159265359);
-        QCOMPARE(basVar::Pi, 3.141592653590);
+        QCOMPARE(piShown(), QStringLiteral("3.141592653590"));
+        QCOMPARE(exactly(basVar::Pi), QStringLiteral("3.14159265359"));
+        // The text with its trailing zero is the value that pi took.
+        expectPiShown();
     }
 
     void outOfRangeTextsTurnTheBoxLightRed_data() {
@@ -129,67 +138,94 @@ class PiPanelTest : public QObject {
     void outOfRangeTextsTurnTheBoxLightRed() {
         QFETCH(QString, typed);
         replaceText(typed.chopped(1));
-        const QString shownBefore = menu->lblPi->text();
-        QTest::keyClicks(menu->txtFormat, typed.right(1));
-        QCOMPARE(menu->txtFormat->text(), typed);
+        const QString shownBefore = piShown();
+        QTest::keyClicks(box(), typed.right(1));
+        QCOMPARE(box()->text(), typed);
         QCOMPARE(boxColour(), lightRed);
-        QCOMPARE(menu->lblPi->text(), shownBefore);
+        QCOMPARE(piShown(), shownBefore);
         expectPiShown();
     }
 
     void aFractionInsideTheRangeChangesOnlyPi() {
         replaceText(QStringLiteral("4."));
-        QCOMPARE(menu->lblPi->text(), QStringLiteral("3.1416"));
+        QCOMPARE(piShown(), QStringLiteral("3.1416"));
         basVar::Pi = 0;
-        QTest::keyClick(menu->txtFormat, Qt::Key_5);
+        QTest::keyClick(box(), Qt::Key_5);
         QCOMPARE(boxColour(), QColor(Qt::white));
-        QCOMPARE(menu->lblPi->text(), QStringLiteral("3.1416"));
+        QCOMPARE(piShown(), QStringLiteral("3.1416"));
         expectPiShown();
     }
 
     void typingFourteenPassesThroughOne() {
         replaceText(QString());
         QCOMPARE(boxColour(), lightRed);
-        QCOMPARE(menu->lblPi->text(), QStringLiteral("3.14159265358979"));
+        QCOMPARE(piShown(), QStringLiteral("3.14159265358979"));
         expectPiShown();
-        QTest::keyClick(menu->txtFormat, Qt::Key_1);
+        QTest::keyClick(box(), Qt::Key_1);
         QCOMPARE(boxColour(), lightRed);
-        QCOMPARE(menu->lblPi->text(), QStringLiteral("3.14159265358979"));
-        QTest::keyClick(menu->txtFormat, Qt::Key_4);
+        QCOMPARE(piShown(), QStringLiteral("3.14159265358979"));
+        QTest::keyClick(box(), Qt::Key_4);
         QCOMPARE(boxColour(), QColor(Qt::white));
-        QCOMPARE(menu->lblPi->text(), QStringLiteral("3.14159265358979"));
-        QCOMPARE(basVar::Pi, 3.14159265358979);
+        QCOMPARE(piShown(), QStringLiteral("3.14159265358979"));
+        QCOMPARE(exactly(basVar::Pi), QStringLiteral("3.14159265358979"));
     }
 
     void minusAndPlusStepWithinTheRange() {
         replaceText(QStringLiteral("5"));
-        QTest::mouseClick(menu->lblLink[2], Qt::LeftButton);
-        QCOMPARE(menu->txtFormat->text(), QStringLiteral("4"));
-        QCOMPARE(menu->lblPi->text(), QStringLiteral("3.1416"));
+        click(QStringLiteral("lblLink(2)"));
+        QCOMPARE(box()->text(), QStringLiteral("4"));
+        QCOMPARE(piShown(), QStringLiteral("3.1416"));
         expectPiShown();
-        QTest::mouseClick(menu->lblLink[2], Qt::LeftButton);
-        QCOMPARE(menu->txtFormat->text(), QStringLiteral("4"));
+        click(QStringLiteral("lblLink(2)"));
+        QCOMPARE(box()->text(), QStringLiteral("4"));
         replaceText(QStringLiteral("13"));
-        QTest::mouseClick(menu->lblLink[3], Qt::LeftButton);
-        QCOMPARE(menu->txtFormat->text(), QStringLiteral("14"));
-        QCOMPARE(menu->lblPi->text(), QStringLiteral("3.14159265358979"));
-        QTest::mouseClick(menu->lblLink[3], Qt::LeftButton);
-        QCOMPARE(menu->txtFormat->text(), QStringLiteral("14"));
-        // From the keyboard too.
-        menu->lblLink[2]->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(menu->lblLink[2], Qt::Key_Space);
-        QCOMPARE(menu->txtFormat->text(), QStringLiteral("13"));
+        click(QStringLiteral("lblLink(3)"));
+        QCOMPARE(box()->text(), QStringLiteral("14"));
+        QCOMPARE(piShown(), QStringLiteral("3.14159265358979"));
+        click(QStringLiteral("lblLink(3)"));
+        QCOMPARE(box()->text(), QStringLiteral("14"));
+        // From the keyboard too: the "-" comes before the box in the Tab order.
+        QVERIFY(box()->hasFocus());
+        QTest::keyClick(box(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(part("lblLink(2)")->hasFocus());
+        QTest::keyClick(part("lblLink(2)"), Qt::Key_Space);
+        QCOMPARE(box()->text(), QStringLiteral("13"));
+    }
+
+    // A number beyond a double has no neighbour to step to.
+    void stepsBeyondADoubleChangeNothing_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("link");
+        QTest::newRow("1E400 -") << "1E400"
+                                 << "lblLink(2)";
+        QTest::newRow("-1E400 +") << "-1E400"
+                                  << "lblLink(3)";
+        QTest::newRow("&HFFFFFFFFFF -") << "&HFFFFFFFFFF"
+                                        << "lblLink(2)";
+    }
+    void stepsBeyondADoubleChangeNothing() {
+        QFETCH(QString, typed);
+        QFETCH(QString, link);
+        replaceText(typed);
+        const QString shown = piShown();
+        const QColor colour = boxColour();
+        const double pi = basVar::Pi;
+        click(link);
+        QCOMPARE(box()->text(), typed);
+        QCOMPARE(piShown(), shown);
+        QCOMPARE(boxColour(), colour);
+        QCOMPARE(exactly(basVar::Pi), exactly(pi));
     }
 
     void plusOnAnEmptyBoxWritesOne() {
         replaceText(QString());
-        QTest::mouseClick(menu->lblLink[3], Qt::LeftButton);
-        QCOMPARE(menu->txtFormat->text(), QStringLiteral("1"));
+        click(QStringLiteral("lblLink(3)"));
+        QCOMPARE(box()->text(), QStringLiteral("1"));
         QCOMPARE(boxColour(), lightRed);
         expectPiShown();
         replaceText(QStringLiteral("4.5"));
-        QTest::mouseClick(menu->lblLink[2], Qt::LeftButton);
-        QCOMPARE(menu->txtFormat->text(), QStringLiteral("3.5"));
+        click(QStringLiteral("lblLink(2)"));
+        QCOMPARE(box()->text(), QStringLiteral("3.5"));
         QCOMPARE(boxColour(), lightRed);
     }
 
@@ -197,29 +233,28 @@ class PiPanelTest : public QObject {
         auto* area = new zelmora::frmArea;
         area->show();
         replaceText(QStringLiteral("7"));
-        area->Option[6]->click();  // CÍRCULO
-        area->Text1->setText(QStringLiteral("1"));
-        area->cmdAnswer_Click();
-        QCOMPARE(area->txtAnswer->text(), QStringLiteral("3.1415927"));
-        area->close();
+        QTest::mouseClick(control<QRadioButton>(area, "Option7"), Qt::LeftButton);  // CÍRCULO
+        QTest::keyClicks(control<QLineEdit>(area, "Text1"), QStringLiteral("1"));
+        QTest::mouseClick(control<QPushButton>(area, "cmdAnswer"), Qt::LeftButton);
+        QCOMPARE(control<QLineEdit>(area, "txtAnswer")->text(), QStringLiteral("3.1415927"));
     }
 
     void aCalculatorThatOpensResetsPi() {
         replaceText(QStringLiteral("5"));
-        QCOMPARE(basVar::Pi, 3.14159);
+        QCOMPARE(exactly(basVar::Pi), QStringLiteral("3.14159"));
         auto* perimeter = new zelmora::frmPerimetro;
-        QCOMPARE(basVar::Pi, 3.141592654);
-        QCOMPARE(menu->txtFormat->text(), QStringLiteral("5"));
-        QCOMPARE(menu->lblPi->text(), QStringLiteral("3.14159"));
+        QCOMPARE(exactly(basVar::Pi), QStringLiteral("3.141592654"));
+        QCOMPARE(box()->text(), QStringLiteral("5"));
+        QCOMPARE(piShown(), QStringLiteral("3.14159"));
         delete perimeter;
     }
 
     void hidingThePanelKeepsItsState() {
         replaceText(QStringLiteral("20"));
-        QTest::mouseClick(menu->imgConf, Qt::LeftButton);
-        QVERIFY(menu->frmePi->isHidden());
-        QTest::mouseClick(menu->imgConf, Qt::LeftButton);
-        QCOMPARE(menu->txtFormat->text(), QStringLiteral("20"));
+        click(QStringLiteral("imgConf"));
+        QVERIFY(part("frmePi")->isHidden());
+        click(QStringLiteral("imgConf"));
+        QCOMPARE(box()->text(), QStringLiteral("20"));
         QCOMPARE(boxColour(), lightRed);
     }
 };
