@@ -140,18 +140,18 @@ def main():
     env = dict(os.environ, ZELMORA_STARTUP_TRACE="exit")
     if arguments.offscreen:
         env["QT_QPA_PLATFORM"] = "offscreen"
-        print("platform: offscreen")
+        print("platform: offscreen", flush=True)
         report(measure(arguments, env), arguments.runs)
         return
     env["QT_QPA_PLATFORM"] = "xcb"
     if arguments.display:
         env["DISPLAY"] = arguments.display
-        print(f"platform: X11 on {arguments.display}")
+        print(f"platform: X11 on {arguments.display}", flush=True)
         report(measure(arguments, env), arguments.runs)
         return
     with VirtualDesktop() as display:
         env["DISPLAY"] = display
-        print(f"platform: X11 on Xvfb {display} with openbox")
+        print(f"platform: X11 on Xvfb {display} with openbox", flush=True)
         report(measure(arguments, env), arguments.runs)
 
 
