@@ -158,12 +158,9 @@ void frmInicio::paintEvent(QPaintEvent* event) {
 }
 
 void frmInicio::finishLoading() {
-    if (loaded_) {
-        return;
-    }
-    loaded_ = true;
     lblWord->adjustSize();
     lblWord->show();
+    // Once: the hand-over comes here again after the first paint.
     if (afterFirstPaint_) {
         std::exchange(afterFirstPaint_, {})();
     }

@@ -72,7 +72,6 @@ class frmInicio final : public QWidget {
     TwipRect shape3_{960, 3240, 15, 495};
     std::function<void()> afterFirstPaint_;
     bool painted_ = false;
-    bool loaded_ = false;
 };
 
 }  // namespace zelmora
