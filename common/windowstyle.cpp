@@ -17,8 +17,6 @@
 #include <QWindow>
 #include <cmath>
 
-#include "shell/menupictures.h"
-
 namespace zelmora {
 namespace {
 
@@ -104,12 +102,6 @@ class FrameCentring final : public QObject {
 }  // namespace
 
 void setUpApplication(QApplication& app) {
-    QApplication::setApplicationName(kAppTitle);
-    QApplication::setOrganizationName(QStringLiteral("Quimbel"));
-    // Every window shows the program's icon, and a Wayland desktop, which ignores window icons,
-    // finds it through the installed launcher of this name.
-    QApplication::setWindowIcon(appIcon());
-    QGuiApplication::setDesktopFileName(QStringLiteral(ZELMORA_APP_ID));
     QStyle* fusion = new ProgramStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setStyle(fusion);
     // Every window of the program paints its background in this near white.

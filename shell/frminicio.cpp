@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <cmath>
+#include <utility>
 
 #include "common/shape.h"
 #include "common/windowstyle.h"
@@ -33,14 +34,19 @@ QTimer* timer(QObject* parent, const QString& name, int interval) {
 
 }  // namespace
 
-frmInicio::frmInicio(QWidget* parent) : QWidget(parent) {
+frmInicio::frmInicio(std::function<void()> afterFirstPaint)
+    : afterFirstPaint_(std::move(afterFirstPaint)) {
     setObjectName(QStringLiteral("frmInicio"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setWindowTitle(kAppTitle);
     setFixedSize(kWidth, kHeight);
     centerOnScreen(this);
-    setBackground(this, Qt::white);
+    // The splash may be painted before the program's palette is set, so it carries its own white.
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
 
     // Created from the bottom of the drawing order up, so that each lies above the ones before.
     Shape1 = bar(this, QStringLiteral("Shape1"), QColor(255, 0, 0));
@@ -49,7 +55,9 @@ frmInicio::frmInicio(QWidget* parent) : QWidget(parent) {
     lblWord->setObjectName(QStringLiteral("lblWord"));
     lblWord->setFont(calibri(24));
     lblWord->move(80, 152);
-    lblWord->adjustSize();
+    // Sized to its text and shown once the first picture is on screen: measuring the text loads
+    // the fonts, the dearest step of the splash, and white on white the name shows nothing yet.
+    lblWord->hide();
     Shape3 = bar(this, QStringLiteral("Shape3"), QColor(255, 128, 0));
     Shape3->hide();
     Shape4 = new Shape(this);
@@ -69,6 +77,17 @@ frmInicio::frmInicio(QWidget* parent) : QWidget(parent) {
     Form_Load();
     Timer1->start();
     Timer2->start();
+}
+
+SplashBars frmInicio::tick(const QTimer* timer) {
+    if (timer == Timer1) {
+        Timer1_Timer();
+    } else if (timer == Timer2) {
+        Timer2_Timer();
+    } else if (timer == Timer3) {
+        Timer3_Timer();
+    }
+    return {shape1_, shape2_, shape3_};
 }
 
 void frmInicio::Form_Load() {
@@ -111,6 +130,8 @@ void frmInicio::Timer2_Timer() {
 
 void frmInicio::Timer3_Timer() {
     Timer3->stop();
+    // The menu needs what was deferred, even if the splash was never painted.
+    finishLoading();
     // The program's single menu.
     frmMenuPrincipal* menu = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -131,6 +152,17 @@ void frmInicio::paintEvent(QPaintEvent* event) {
     if (!painted_) {
         painted_ = true;
         startupTrace("splash-painted");
+        // Queued, it runs once this paint has been flushed to the screen.
+        QMetaObject::invokeMethod(this, &frmInicio::finishLoading, Qt::QueuedConnection);
+    }
+}
+
+void frmInicio::finishLoading() {
+    lblWord->adjustSize();
+    lblWord->show();
+    // Once: the hand-over comes here again after the first paint.
+    if (afterFirstPaint_) {
+        std::exchange(afterFirstPaint_, {})();
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class QTimer;
@@ -18,15 +19,41 @@ struct TwipRect {
     float height;
 };
 
+// The bars' places after a tick.
+struct SplashBars {
+    TwipRect shape1;
+    TwipRect shape2;
+    TwipRect shape3;
+};
+
 // The start-up splash: the product name fades in while coloured bars sweep across the window;
 // then it shows the main menu and frees itself.
 class frmInicio final : public QWidget {
     Q_OBJECT
   public:
+    // afterFirstPaint runs once, right after the splash's first paint has reached the screen
+    // (or at the latest before the menu is created): the program's start defers there whatever
+    // the splash does not need for its first picture.
+    explicit frmInicio(std::function<void()> afterFirstPaint = {});
+
+    // The one seam for tests and the render tool, which play the animation without the clock:
+    // runs the handler of the window's timer (Timer1, Timer2 or Timer3) once, as its tick does,
+    // and returns the bars' places after it.
+    SplashBars tick(const QTimer* timer);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
     static constexpr int kWidth = 521;   // 7815 twips
     static constexpr int kHeight = 297;  // 4455 twips
 
-    explicit frmInicio(QWidget* parent = nullptr);
+    void Form_Load();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void place(Shape* shape, const TwipRect& twips);
+    void finishLoading();
 
     // Grey level of the product name: 250 after load, 10 less at every fade step, down to 0.
     short FadeLevel = 0;
@@ -40,24 +67,10 @@ class frmInicio final : public QWidget {
     QTimer* Timer2;
     QTimer* Timer3;
 
-    TwipRect shape1Place() const { return shape1_; }
-    TwipRect shape2Place() const { return shape2_; }
-    TwipRect shape3Place() const { return shape3_; }
-
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Timer3_Timer();
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    void Form_Load();
-    void place(Shape* shape, const TwipRect& twips);
-
     TwipRect shape1_{7800, 3240, 15, 495};
     TwipRect shape2_{480, 0, 495, 15};
     TwipRect shape3_{960, 3240, 15, 495};
+    std::function<void()> afterFirstPaint_;
     bool painted_ = false;
 };
 

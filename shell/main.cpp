@@ -1,11 +1,9 @@
 #include <QApplication>
 
-#include "common/windowstyle.h"
-#include "shell/frminicio.h"
+#include "shell/application.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    zelmora::setUpApplication(app);
-    (new zelmora::frmInicio)->show();
+    zelmora::startApplication(app);
     return QApplication::exec();
 }

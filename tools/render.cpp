@@ -121,15 +121,20 @@ int main(int argc, char* argv[]) {
     for (const auto& [name, fades, bars] : {std::tuple{QStringLiteral("frmInicio-mid"), 10, 20},
                                             std::tuple{QStringLiteral("frmInicio-end"), 26, 41}}) {
         auto* splash = new zelmora::frmInicio;
-        splash->Timer1->stop();
-        splash->Timer2->stop();
+        const auto timer = [splash](const char* timerName) {
+            return control<QTimer>(splash, QString::fromLatin1(timerName));
+        };
+        timer("Timer1")->stop();
+        timer("Timer2")->stop();
+        // The name is shown after the first paint, which a grab is.
+        splash->grab();
         for (int i = 0; i < fades; ++i) {
-            splash->Timer1_Timer();
+            splash->tick(timer("Timer1"));
         }
         for (int i = 0; i < bars; ++i) {
-            splash->Timer2_Timer();
+            splash->tick(timer("Timer2"));
         }
-        splash->Timer3->stop();
+        timer("Timer3")->stop();
         render(splash, directory, name);
     }
 

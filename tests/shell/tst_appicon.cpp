@@ -10,6 +10,7 @@
 #include "calculators/calculatorwindows.h"
 #include "common/windowstyle.h"
 #include "converter/frmconvert.h"
+#include "shell/application.h"
 #include "shell/frmabout.h"
 #include "shell/frminicio.h"
 #include "shell/frmmenuprincipal.h"
@@ -42,7 +43,20 @@ Q_DECLARE_METATYPE(WindowMaker)
 class AppIconTest : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { zelmora::setUpApplication(*qApp); }
+    // The program starts as its main does: the splash first, and the icon, with the rest of the
+    // set-up, only once the splash has painted.
+    void initTestCase() {
+        QApplication::setQuitOnLastWindowClosed(false);
+        zelmora::startApplication(*qApp);
+        QVERIFY(QApplication::windowIcon().isNull());
+        QWidget* splash = QApplication::topLevelWidgets().value(0);
+        QVERIFY(splash != nullptr && splash->objectName() == QStringLiteral("frmInicio"));
+        QVERIFY(splash->isVisible());
+        QTRY_VERIFY(!QApplication::windowIcon().isNull());
+        QCOMPARE(QApplication::palette().color(QPalette::Window), zelmora::kWindowColour);
+        // Closed before its animation hands over to the menu.
+        splash->close();
+    }
 
     void appIconAtEverySize() {
         const QIcon icon = QApplication::windowIcon();

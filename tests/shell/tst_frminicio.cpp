@@ -8,10 +8,13 @@
 #include "common/windowstyle.h"
 #include "shell/frminicio.h"
 #include "shell/frmmenuprincipal.h"
+#include "tests/support/controls.h"
 
 using zelmora::frmInicio;
 using zelmora::frmMenuPrincipal;
+using zelmora::Shape;
 using zelmora::TwipRect;
+using zelmora::testing::control;
 
 namespace {
 
@@ -40,7 +43,11 @@ class FrmInicioTest : public QObject {
   private:
     QPointer<frmInicio> splash;
 
-    QColor wordColour() const { return splash->lblWord->palette().color(QPalette::WindowText); }
+    QTimer* timer(const char* name) const { return control<QTimer>(splash, name); }
+    QLabel* word() const { return control<QLabel>(splash, QStringLiteral("lblWord")); }
+    Shape* shape(const char* name) const { return control<Shape>(splash, name); }
+    QColor wordColour() const { return word()->palette().color(QPalette::WindowText); }
+    zelmora::SplashBars tick(const char* name) { return splash->tick(timer(name)); }
 
   private slots:
     void initTestCase() {
@@ -50,10 +57,10 @@ class FrmInicioTest : public QObject {
 
     void init() {
         splash = new frmInicio;
+        timer("Timer1")->stop();
+        timer("Timer2")->stop();
         splash->show();
         QVERIFY(QTest::qWaitForWindowExposed(splash));
-        splash->Timer1->stop();
-        splash->Timer2->stop();
     }
 
     void cleanup() {
@@ -69,84 +76,112 @@ class FrmInicioTest : public QObject {
         QCOMPARE(splash->size(), QSize(521, 297));
         QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(splash->grab().toImage().pixelColor(300, 40), QColor(Qt::white));
-        QCOMPARE(splash->FadeLevel, short(250));
-        QCOMPARE(splash->lblWord->text(), QStringLiteral("ZELMORA"));
+        QCOMPARE(word()->text(), QStringLiteral("ZELMORA"));
         QCOMPARE(wordColour(), QColor(255, 255, 255));
-        QVERIFY(splash->Shape3->isHidden());
-        expectPlace(splash->shape1Place(), {7800, 3240, 15, 495});
-        expectPlace(splash->shape2Place(), {480, 0, 495, 15});
-        QCOMPARE(splash->Shape1->fillColour(), QColor(255, 0, 0));
-        QCOMPARE(splash->Shape2->fillColour(), QColor(255, 255, 0));
-        QCOMPARE(splash->Shape3->fillColour(), QColor(255, 128, 0));
-        QCOMPARE(splash->Timer1->interval(), 30);
-        QCOMPARE(splash->Timer2->interval(), 30);
-        QCOMPARE(splash->Timer3->interval(), 500);
-        QVERIFY(!splash->Timer3->isActive());
+        QVERIFY(shape("Shape3")->isHidden());
+        // 7800, 3240, 15, 495 and 480, 0, 495, 15 twips at the nearest pixel.
+        QCOMPARE(shape("Shape1")->geometry(), QRect(520, 216, 1, 33));
+        QCOMPARE(shape("Shape2")->geometry(), QRect(32, 0, 33, 1));
+        QCOMPARE(shape("Shape1")->fillColour(), QColor(255, 0, 0));
+        QCOMPARE(shape("Shape2")->fillColour(), QColor(255, 255, 0));
+        QCOMPARE(shape("Shape3")->fillColour(), QColor(255, 128, 0));
+        QCOMPARE(timer("Timer1")->interval(), 30);
+        QCOMPARE(timer("Timer2")->interval(), 30);
+        QCOMPARE(timer("Timer3")->interval(), 500);
+        QVERIFY(!timer("Timer3")->isActive());
         QVERIFY(menus().isEmpty());
     }
 
     void theTimersRunFromTheStart() {
         frmInicio running;
-        QVERIFY(running.Timer1->isActive());
-        QVERIFY(running.Timer2->isActive());
-        QVERIFY(!running.Timer3->isActive());
+        QVERIFY(control<QTimer>(&running, "Timer1")->isActive());
+        QVERIFY(control<QTimer>(&running, "Timer2")->isActive());
+        QVERIFY(!control<QTimer>(&running, "Timer3")->isActive());
+    }
+
+    // The name is measured, which loads the fonts, only once the first picture is on screen; so
+    // is the rest of the program's set-up, handed to the splash by the start.
+    void afterTheFirstPaintTheNameShowsAndTheDeferredSetUpRunsOnce() {
+        int runs = 0;
+        QPointer<frmInicio> fresh = new frmInicio([&runs] { ++runs; });
+        QVERIFY(control<QLabel>(fresh, "lblWord")->isHidden());
+        fresh->show();
+        QCOMPARE(runs, 0);
+        QVERIFY(QTest::qWaitForWindowExposed(fresh));
+        QTRY_COMPARE(runs, 1);
+        auto* name = control<QLabel>(fresh, "lblWord");
+        QVERIFY(name->isVisible());
+        QCOMPARE(name->geometry(), QRect(QPoint(80, 152), name->sizeHint()));
+        fresh->repaint();
+        fresh->tick(control<QTimer>(fresh, "Timer3"));
+        QCoreApplication::processEvents();
+        QCOMPARE(runs, 1);
+        delete fresh;
     }
 
     void nameFadesToBlackAndTheFadeStops() {
         for (int step = 1; step <= 25; ++step) {
-            splash->Timer1_Timer();
+            tick("Timer1");
             const int grey = 250 - 10 * step;
-            QCOMPARE(splash->FadeLevel, short(grey));
             QCOMPARE(wordColour(), QColor(grey, grey, grey));
         }
+        timer("Timer1")->start();
+        tick("Timer1");  // the 26th tick
+        QVERIFY(!timer("Timer1")->isActive());
         QCOMPARE(wordColour(), QColor(Qt::black));
-        splash->Timer1->start();
-        splash->Timer1_Timer();  // the 26th tick
-        QVERIFY(!splash->Timer1->isActive());
-        QCOMPARE(splash->FadeLevel, short(0));
         // The bars go on by themselves.
-        splash->Timer2_Timer();
-        expectPlace(splash->shape2Place(), {480, 0, 495, 135});
+        expectPlace(tick("Timer2").shape2, {480, 0, 495, 135});
     }
 
     void barsSweepAndTheOrangeSquareAppears() {
         for (int step = 1; step <= 40; ++step) {
-            splash->Timer2_Timer();
-            expectPlace(splash->shape2Place(), {480, 0, 495, 15.0f + 120 * step});
-            expectPlace(splash->shape1Place(),
-                        {7800.0f - 200 * step, 3240, 15.0f + 200 * step, 495});
-            QCOMPARE(splash->Shape3->isVisible(), step >= 35);
+            const zelmora::SplashBars bars = tick("Timer2");
+            expectPlace(bars.shape2, {480, 0, 495, 15.0f + 120 * step});
+            expectPlace(bars.shape1, {7800.0f - 200 * step, 3240, 15.0f + 200 * step, 495});
+            QCOMPARE(shape("Shape3")->isVisible(), step >= 35);
             if (step == 35) {
-                expectPlace(splash->shape3Place(), {480, 3240, 495, 495});
-                QCOMPARE(splash->Shape3->geometry(), QRect(32, 216, 33, 33));
+                expectPlace(bars.shape3, {480, 3240, 495, 495});
+                QCOMPARE(shape("Shape3")->geometry(), QRect(32, 216, 33, 33));
+            }
+            if (step == 40) {
+                expectPlace(bars.shape1, {-200, 3240, 8015, 495});
             }
         }
-        expectPlace(splash->shape1Place(), {-200, 3240, 8015, 495});
-        QVERIFY(!splash->Timer3->isActive());
-        splash->Timer2->start();
-        splash->Timer2_Timer();  // the 41st tick
-        QVERIFY(!splash->Timer2->isActive());
-        QVERIFY(splash->Timer3->isActive());
-        expectPlace(splash->shape2Place(), {480, 0, 495, 4815});
-        expectPlace(splash->shape3Place(), {480, 3240, 495, 495});
+        QVERIFY(!timer("Timer3")->isActive());
+        timer("Timer2")->start();
+        const zelmora::SplashBars last = tick("Timer2");  // the 41st tick
+        QVERIFY(!timer("Timer2")->isActive());
+        QVERIFY(timer("Timer3")->isActive());
+        expectPlace(last.shape2, {480, 0, 495, 4815});
+        expectPlace(last.shape3, {480, 3240, 495, 495});
     }
 
     void handOverShowsTheMenuOnceAndFreesTheSplash() {
-        splash->Timer3->start();
-        splash->Timer3_Timer();
+        timer("Timer3")->start();
+        tick("Timer3");
         QCOMPARE(menus().size(), 1);
         QVERIFY(menus()[0]->isVisible());
-        QVERIFY(!splash->Timer3->isActive());
+        QVERIFY(!timer("Timer3")->isActive());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(splash.isNull());
     }
 
     void handOverShowsAnExistingMenu() {
         auto* existing = new frmMenuPrincipal;
-        splash->Timer3_Timer();
+        tick("Timer3");
         QCOMPARE(menus().size(), 1);
         QCOMPARE(menus()[0], existing);
         QVERIFY(existing->isVisible());
+    }
+
+    // A splash that never reached the screen still completes the set-up before the menu.
+    void handOverRunsTheDeferredSetUpFirst() {
+        QList<int> menusSeen;
+        QPointer<frmInicio> unseen = new frmInicio([&menusSeen] { menusSeen << menus().size(); });
+        unseen->tick(control<QTimer>(unseen, "Timer3"));
+        QCOMPARE(menusSeen, QList<int>{0});
+        QCOMPARE(menus().size(), 1);
+        delete unseen;
     }
 
     void theClockRunsTheWholeAnimation() {

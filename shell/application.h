@@ -1,0 +1,13 @@
+#pragma once
+
+class QApplication;
+
+namespace zelmora {
+
+// Starts the program: names it for the desktop, shows the splash at once, and right after the
+// splash's first paint completes the set-up that the splash does not need (the look and the
+// Spanish texts of setUpApplication, and the program's icon), so that the first picture waits
+// for none of it.
+void startApplication(QApplication& app);
+
+}  // namespace zelmora
