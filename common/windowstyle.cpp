@@ -15,6 +15,7 @@
 #include <QWidget>
 #include <cmath>
 
+#include "common/accessibility.h"
 #include "shell/menupictures.h"
 
 namespace zelmora {
@@ -52,6 +53,7 @@ void setUpApplication(QApplication& app) {
     // finds it through the installed launcher of this name.
     QApplication::setWindowIcon(appIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral(ZELMORA_APP_ID));
+    installWindowAccessibility();
     QStyle* fusion = new ProgramStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setStyle(fusion);
     // Every window of the program paints its background in this near white.

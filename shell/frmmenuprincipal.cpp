@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "calculators/calculatorwindows.h"
+#include "common/accessibility.h"
 #include "common/basvar.h"
 #include "common/messages.h"
 #include "common/numbertext.h"
@@ -196,7 +197,7 @@ void frmMenuPrincipal::buildOptionsPanel() {
     lblPi->move(360, 4);
     lblPi->setFixedHeight(25);
     lblPi->adjustSize();
-    lblPi->setAccessibleName(QStringLiteral("Valor de Pi"));
+    announceValue(lblPi, Label2, txtFormat);
 
     frmePi->hide();
 }
@@ -280,6 +281,7 @@ void frmMenuPrincipal::txtFormat_Change() {
     if (choice.piText) {
         lblPi->setText(toQString(*choice.piText));
         lblPi->adjustSize();
+        announceValue(lblPi, Label2, txtFormat);
     }
     if (choice.look != DecimalsLook::Unchanged) {
         QPalette box = txtFormat->palette();
