@@ -73,7 +73,8 @@ class Announcement:
         self.window_name = (window.get_name() or "") if window else ""
         self.window_role = window.get_role_name() if window else ""
         # A dialog that takes the focus is read whole: its texts, then its focused button.
-        self.window_texts = texts_of(window) if self.window_role in DIALOG_ROLES else []
+        self.window_texts = ([label.get_name() for label in find_all(window, "label")]
+                             if self.window_role in DIALOG_ROLES else [])
 
     def spoken(self):
         words = [label for label in self.labels if label]
@@ -86,20 +87,6 @@ class Announcement:
 
     def key(self):
         return (self.window_name, self.role, self.name, tuple(self.labels))
-
-
-def texts_of(accessible, depth=0):
-    texts = []
-    if accessible is None or depth > 6:
-        return texts
-    for i in range(accessible.get_child_count()):
-        child = accessible.get_child_at_index(i)
-        if child is None:
-            continue
-        if child.get_role_name() == "label" and child.get_name():
-            texts.append(child.get_name())
-        texts += texts_of(child, depth + 1)
-    return texts
 
 
 def find_all(accessible, role, depth=0):
@@ -128,6 +115,7 @@ class Tour:
         self.children = []
         self.heard = []
         self.program = program
+        self.app = None
 
     def start(self):
         Atspi = self.Atspi
@@ -181,7 +169,7 @@ class Tour:
             self.heard.append(Announcement(source, window, self.Atspi))
         except Exception as error:
             # A control may be gone before it is read, above all as the program ends.
-            if self.app.poll() is None:
+            if self.app is not None and self.app.poll() is None:
                 print(f"(could not read a focus event: {error})")
 
     def pump(self):
@@ -303,7 +291,8 @@ def run(program):
             tour.tab_to("Calcular figuras")
             tour.press("Return", expect_focus=False)
             for _ in range(4):
-                if tour.press("Down").name == item:
+                heard = tour.press("Down")
+                if heard is not None and heard.name == item:
                     break
             tour.press("Return")
             opened = tour.tab_tour()
@@ -352,8 +341,9 @@ def run(program):
             failures.check(False, "Sí to the close question did not end the program")
 
         for title, heard in windows.items():
-            failures.check(heard[0].window_role in WINDOW_ROLES + DIALOG_ROLES,
-                           f"the window of {title} is exposed as {heard[0].window_role}")
+            roles = DIALOG_ROLES if title == "about" else WINDOW_ROLES
+            failures.check(heard[0].window_role in roles,
+                           f"the {title} window is exposed as {heard[0].window_role}")
             for control in heard:
                 failures.check(bool(control.name or any(control.labels)),
                                f"{title}: a {control.role} is announced without a name")
@@ -366,9 +356,6 @@ def run(program):
                 failures.check(heard is not None and heard.name == unit,
                                f"{item}: the unit box \"{purpose}\" is not heard with its "
                                f"purpose and its unit {unit}")
-        for title in ("menu", "Perímetro", "Área", "Volumen", "solver", "converter"):
-            failures.check(windows[title][0].window_role in WINDOW_ROLES,
-                           f"the {title} window is not exposed as a window")
     except (TimeoutError, AssertionError, IndexError) as error:
         failures.check(False, f"the tour stopped: {error}")
     finally:
