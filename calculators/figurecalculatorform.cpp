@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "calculators/figurepicture.h"
+#include "common/accessibility.h"
 #include "common/basvar.h"
 #include "common/numberbox.h"
 #include "common/shape.h"
@@ -114,6 +115,7 @@ void FigureCalculatorForm::buildControls() {
     }
     Combo1->setCurrentIndex(-1);
     Combo1->setAccessibleName(QStringLiteral("Unidad de medida"));
+    labelForScreenReaders(Combo1, Combo1->accessibleName());
     if (table_.editableAnswerUnit) {
         Combo4->setEditable(true);
         // Typed text is only text: it is never added to the list nor completed to an item.
@@ -125,6 +127,7 @@ void FigureCalculatorForm::buildControls() {
     }
     Combo4->setCurrentIndex(-1);
     Combo4->setAccessibleName(QStringLiteral("Unidad del resultado"));
+    labelForScreenReaders(Combo4, Combo4->accessibleName());
     Shape6 = border(Frame1, QStringLiteral("Shape6"));
 
     Frame3 = named(new QFrame(this), QStringLiteral("Frame3"));

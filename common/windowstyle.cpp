@@ -17,6 +17,8 @@
 #include <QWindow>
 #include <cmath>
 
+#include "common/accessibility.h"
+
 namespace zelmora {
 namespace {
 
@@ -102,6 +104,7 @@ class FrameCentring final : public QObject {
 }  // namespace
 
 void setUpApplication(QApplication& app) {
+    installWindowAccessibility();
     QStyle* fusion = new ProgramStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setStyle(fusion);
     // Every window of the program paints its background in this near white.

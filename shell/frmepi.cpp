@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
+#include "common/accessibility.h"
 #include "common/basvar.h"
 #include "common/windowstyle.h"
 #include "shell/menucontrols.h"
@@ -74,7 +75,7 @@ frmePi::frmePi(QWidget* menu) : QFrame(menu) {
 
     Label2 = valueLabel(this, QStringLiteral("Label2"), QStringLiteral("Pi ="), 336);
     lblPi = valueLabel(this, QStringLiteral("lblPi"), toQString(panel_.piText), 360);
-    lblPi->setAccessibleName(QStringLiteral("Valor de Pi"));
+    announceValue(lblPi, Label2, txtFormat);
 
     setTabOrder(lblLink2, txtFormat);
     setTabOrder(txtFormat, lblLink3);
@@ -102,6 +103,7 @@ void frmePi::display(const PiPanel& panel) {
     }
     lblPi->setText(toQString(panel.piText));
     lblPi->adjustSize();
+    announceValue(lblPi, Label2, txtFormat);
     if (panel.look != DecimalsLook::Initial) {
         QPalette box = txtFormat->palette();
         box.setColor(QPalette::Base,
