@@ -19,6 +19,7 @@
 #include "common/windowstyle.h"
 #include "converter/frmconvert.h"
 #include "shell/desktopservices.h"
+#include "shell/manual.h"
 #include "shell/menucontrols.h"
 #include "shell/menupictures.h"
 #include "shell/piprecision.h"
@@ -254,14 +255,7 @@ void frmMenuPrincipal::lblLink_Click(int index) {
             services_->showAbout(this);
             break;
         case 1:
-            if (!services_->networkIsUp()) {
-                showInformation(this,
-                                QStringLiteral("Se requiere una conexión a Internet, intente más "
-                                               "tarde."));
-                break;
-            }
-            // A browser that cannot be started ends the handling silently.
-            services_->openInBrowser(kManualAddress);
+            openManual(*services_, this);
             break;
         case 2:
         case 3:
