@@ -153,6 +153,7 @@ kbd { border: 1px solid #999; border-bottom-width: 2px; border-radius: 4px; padd
 nav { background: #fff; border: 1px solid #ddd; border-radius: 6px; padding: 0.5rem 1.5rem; }
 nav h2 { margin-top: 0.5rem; border: none; font-size: 1.2rem; }
 nav ol { columns: 2; margin-top: 0; }
+nav ol ol { columns: 1; }
 figure { margin: 1.2rem 0; text-align: center; }
 figure img { max-width: 100%; height: auto; border: 1px solid #bbb;
   box-shadow: 0 2px 6px rgba(0, 0, 0, 0.15); }
@@ -166,7 +167,6 @@ td ul { margin: 0; padding-left: 1.1rem; }
 footer { margin-top: 3rem; font-size: 0.9rem; color: #555; border-top: 1px solid #ccc; }
 @media print {
   body { background: #fff; max-width: none; font-size: 11pt; padding: 0; }
-  nav ol { columns: 2; }
   a { color: inherit; text-decoration: none; }
   h2, h3 { break-after: avoid; }
   figure, table, .nota { break-inside: avoid; }
@@ -339,7 +339,7 @@ void writeFigureTable(ManualWriter& page, const CalculatorTable& table, std::str
     }
     page.add("<table>\n<caption>Figuras de " + escaped(table.caption) +
              ", en el orden en que aparecen en la ventana</caption>\n"
-             "<thead><tr><th scope=\"col\">Botón</th><th scope=\"col\">Figura</th>"
+             "<thead><tr><th scope=\"col\">Botón</th><th scope=\"col\">Nombre completo</th>"
              "<th scope=\"col\">Fórmula</th><th scope=\"col\">Medidas que se escriben</th>"
              "</tr></thead>\n<tbody>\n");
     for (const int option : table.columnOrder) {
