@@ -154,6 +154,7 @@ nav { background: #fff; border: 1px solid #ddd; border-radius: 6px; padding: 0.5
 nav h2 { margin-top: 0.5rem; border: none; font-size: 1.2rem; }
 nav ol { columns: 2; margin-top: 0; }
 nav ol ol { columns: 1; }
+nav li { break-inside: avoid; }
 figure { margin: 1.2rem 0; text-align: center; }
 figure img { max-width: 100%; height: auto; border: 1px solid #bbb;
   box-shadow: 0 2px 6px rgba(0, 0, 0, 0.15); }
@@ -561,13 +562,12 @@ lista.</p>
         page.add("<table>\n<caption>Unidades de " + escaped(name) +
                  " (unidad base: " + escaped(base) +
                  ")</caption>\n<thead><tr><th scope=\"col\">Unidad</th><th scope=\"col\">Nombre "
-                 "completo y símbolo</th><th scope=\"col\">Equivale a</th></tr></thead>\n"
-                 "<tbody>\n");
+                 "completo y símbolo</th><th scope=\"col\">Equivale a, en " +
+                 escaped(base) + "</th></tr></thead>\n<tbody>\n");
         for (const UnitRow& unit : units) {
             page.add("<tr><th scope=\"row\">" + escaped(unit.fullName) + "</th><td>" +
                      escaped(unit.labelledName) + "</td><td>" +
-                     escaped(generalNumberText(unit.toBase)) + " " + escaped(base) +
-                     "</td></tr>\n");
+                     escaped(generalNumberText(unit.toBase)) + "</td></tr>\n");
         }
         page.add("</tbody>\n</table>\n");
     }
@@ -580,7 +580,7 @@ void writePi(ManualWriter& page) {
 <p>El engranaje de la franja oscura del menú abre y cierra un panel en el que se elige con cuántos
 decimales usan π las calculadoras de figuras. Use <strong>-</strong> y <strong>+</strong>, o
 escriba el número de decimales en la casilla; a la derecha se ve el valor resultante
-(<strong>Pi =</strong>). Un número fuera del intervalo colorea la casilla de rojo y no cambia el
+(<strong>Pi&nbsp;=</strong>). Un número fuera del intervalo colorea la casilla de rojo y no cambia el
 valor.</p>
 )");
     page.picture("frmMenuPrincipal-options",
