@@ -6,9 +6,6 @@ class QWidget;
 
 namespace zelmora {
 
-// The manual's page on the maker's web site.
-inline const QString kManualAddress = QStringLiteral("https://quimbel.example/zelmora-help.html");
-
 // What the menu's links need from the desktop. The menu asks through this interface so that
 // tests can put fakes in its place.
 class DesktopServices {

@@ -16,6 +16,7 @@
 #include "converter/frmconvert.h"
 #include "shell/desktopservices.h"
 #include "shell/frmepi.h"
+#include "shell/manual.h"
 #include "shell/menucontrols.h"
 #include "shell/menupictures.h"
 #include "solver/frmpitagoras.h"
@@ -203,14 +204,7 @@ void frmMenuPrincipal::lblLink_Click(Link link) {
             services_->showAbout(this);
             break;
         case Manual:
-            if (!services_->networkIsUp()) {
-                showInformation(this,
-                                QStringLiteral("Se requiere una conexión a Internet, intente más "
-                                               "tarde."));
-                break;
-            }
-            // A browser that cannot be started ends the handling silently.
-            services_->openInBrowser(kManualAddress);
+            openManual(*services_, this);
             break;
         case FewerDecimals:
             optionsPanel->stepDecimals(-1);

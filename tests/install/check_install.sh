@@ -32,4 +32,13 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" |
 grep -q "<id>$id</id>" "$metainfo" || fail "the AppStream file's id is not $id"
 newest=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 1)
 [ "$newest" = "$version" ] || fail "newest release is '$newest', the project is $version"
-echo "check_install: bin/zelmora and the launcher, icon and AppStream file of $id $version"
+# The manual, where the installed program looks for it (beside bin/, under share/zelmora/), with
+# every picture that it shows.
+manual=$usr/share/zelmora/manual/zelmora-help.html
+[ -f "$manual" ] || fail "not installed: ${manual#"$root"}"
+for picture in $(sed -n 's/.*<img src="\([^"]*\)".*/\1/p' "$manual"); do
+    [ -f "$(dirname "$manual")/$picture" ] || fail "the installed manual lacks $picture"
+done
+grep -q '<img src=' "$manual" || fail "the installed manual shows no picture"
+
+echo "check_install: bin/zelmora, the manual and the launcher, icon and AppStream file of $id $version"

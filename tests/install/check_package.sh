@@ -27,7 +27,9 @@ for path in ./usr/bin/zelmora \
     "./usr/share/applications/$id.desktop" \
     "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
     "./usr/share/metainfo/$id.metainfo.xml" \
-    ./usr/share/doc/zelmora/copyright; do
+    ./usr/share/doc/zelmora/copyright \
+    ./usr/share/zelmora/manual/zelmora-help.html \
+    ./usr/share/zelmora/manual/imagenes/frmMenuPrincipal.png; do
     echo "$contents" | grep -qx "$path" || fail "the package lacks $path"
 done
 echo "$contents" | grep -q zelmora-render && fail "the package holds the developers' renderer"
