@@ -125,10 +125,18 @@ class HelpLinksTest : public zelmora::testing::WindowSuite {
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(box, QStringLiteral("8"));
         QVERIFY(tabTo(focused));
+        // "?" may answer with a message instead of a page (the page is not beside the test).
+        const auto seen = zelmora::testing::answerNextMessageBox();
         click(clicked);
+        zelmora::testing::stopAnswering();
+        if (seen->shown) {
+            // The window manager gives the activation back to the menu when its box closes.
+            menu->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(menu));
+        }
         QVERIFY(part(focused)->hasFocus());
         QCOMPARE(box->text(), decimals);
-        QCOMPARE(desktop.opened.size() + desktop.aboutBoxes, desktopCalls);
+        QCOMPARE(desktop.opened.size() + desktop.aboutBoxes + (seen->shown ? 1 : 0), desktopCalls);
         QCOMPARE(part(QStringLiteral("frmePi"))->isVisible(), panelShown);
         if (!panelShown) {
             click(QStringLiteral("imgConf"));
