@@ -46,6 +46,14 @@ FigureCalculatorForm::FigureCalculatorForm(const CalculatorTable& table, QWidget
     Form_Load();
 }
 
+FigureCalculatorForm::~FigureCalculatorForm() {
+    // The boxes are freed after the form's own part, and the box that holds the focus loses it
+    // then: that must not reach the form's handlers.
+    for (NumberBox* box : measureBoxes()) {
+        box->disconnect(this);
+    }
+}
+
 void FigureCalculatorForm::buildControls() {
     const int figureCount = static_cast<int>(table_.figures.size());
 

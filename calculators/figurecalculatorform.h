@@ -27,6 +27,8 @@ class FigureCalculatorForm : public QWidget {
     static constexpr int kWidth = 377;
     static constexpr int kHeight = 297;
 
+    ~FigureCalculatorForm() override;
+
   protected:
     FigureCalculatorForm(const CalculatorTable& table, QWidget* parent);
 

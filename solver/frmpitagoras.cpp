@@ -81,6 +81,14 @@ frmPitagoras::frmPitagoras(QWidget* parent) : QWidget(parent) {
     Form_Load();
 }
 
+frmPitagoras::~frmPitagoras() {
+    // The boxes are freed after the window's own part, and the box that holds the focus loses it
+    // then: that must not reach the window's handlers.
+    for (NumberBox* box : txtZ) {
+        box->disconnect(this);
+    }
+}
+
 void frmPitagoras::buildControls() {
     Label1 = label(this, QStringLiteral("Label1"), QStringLiteral("HIPOTENUSA ="),
                    QRect(8, 16, 105, kBoxHeight), Qt::AlignRight, 12);

@@ -25,6 +25,7 @@ class frmPitagoras : public QWidget {
     static constexpr int kBoxCount = 7;
 
     explicit frmPitagoras(QWidget* parent = nullptr);
+    ~frmPitagoras() override;
 
     // The triangle's boxes, and the proportion's boxes, back to "0".
     void Limpiar1();
