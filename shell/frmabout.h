@@ -13,6 +13,7 @@ class frmAbout final : public QDialog {
   public:
     explicit frmAbout(QWidget* parent = nullptr);
 
+  private:
     QLabel* lblName;
     QLabel* lblMaker;
     QLabel* lblProduct;
