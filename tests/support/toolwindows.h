@@ -20,18 +20,18 @@ namespace zelmora::testing {
 // the item, from a timer while the pop-up waits, chooses it.
 inline void chooseFromFiguresMenu(QWidget* menu, const char* item) {
     QAction* action = control<QAction>(menu, item);
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
+    // The click below returns once the pop-up has closed, so the timer lives exactly as long.
+    QTimer timer;
+    timer.setInterval(5);
+    QObject::connect(&timer, &QTimer::timeout, &timer, [&timer, action] {
         auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (popup == nullptr) {
             return;
         }
-        timer->stop();
-        timer->deleteLater();
+        timer.stop();
         QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(action).center());
     });
-    timer->start();
+    timer.start();
     QTest::mouseClick(control<QWidget>(menu, "cmdButton(0)"), Qt::LeftButton);
 }
 
