@@ -59,9 +59,9 @@ class SoakTest : public QObject {
         if (warm == 0) {
             QSKIP("this allocator does not report the heap in use (a sanitizer build)");
         }
-        // 1500 more windows: a kilobyte kept by each would show as 1.5 MB here. Under the C and
-        // Spanish locales the heap now grows by about 110 bytes a window (not under C.UTF-8),
-        // which is being tracked down; until then only a growth ten times that fails.
+        // 1500 more windows: a kilobyte kept by each would show as 1.5 MB here. On an idle machine
+        // the heap now grows by about 110 bytes a window, which is being tracked down; until then
+        // only a growth ten times that fails.
         const auto growth = static_cast<long long>(after) - static_cast<long long>(warm);
         if (growth >= 128 * 1024) {
             qWarning("heap grew by %lld bytes over 1500 windows", growth);
