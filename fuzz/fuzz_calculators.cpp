@@ -79,9 +79,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The button: Respuesta and its text, then the answer unit's conversion.
     const FigureAnswer answer = computeFigure(t, figure, a, b, c, pi);
     FUZZ_CHECK(isOutputText(answer.text));
-    FUZZ_CHECK(answer.text == generalNumberText(answer.respuesta));
-    // The same texts give the same answer.
-    FUZZ_CHECK(computeFigure(t, figure, a, b, c, pi).text == answer.text);
 
     const auto row = indexOf(t.measureUnits, measureUnit);
     const auto column = indexOf(t.answerUnits, answerUnit);

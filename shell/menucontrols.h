@@ -17,7 +17,6 @@ class MenuButton : public QAbstractButton {
     // The thin single-line border shown while a mouse button is held on the control, drawn in a
     // colour that stands out from the control's face.
     void setHeldBorder(bool shown);
-    bool heldBorder() const { return heldBorder_; }
     void setHeldBorderColour(const QColor& colour);
 
   protected:

@@ -300,11 +300,14 @@ def run(program):
             windows[item] = opened
             tour.press("alt+F4")
 
-        tour.tab_to("Teorema de Pitágoras")
-        tour.press("Return")
-        solver = tour.tab_tour()
-        show("Solver", solver)
-        windows["solver"] = solver
+        def open_from_menu(picture, label):
+            tour.tab_to(picture)
+            tour.press("Return")
+            heard = tour.tab_tour()
+            show(label, heard)
+            return heard
+
+        solver = windows["solver"] = open_from_menu("Teorema de Pitágoras", "Solver")
         # The proportion's button, the last "Resolver" of the tour: every box reads 0.
         buttons = [i for i, h in enumerate(solver) if h.name == "Resolver"]
         for _ in range(buttons[-1] if buttons else 0):
@@ -319,11 +322,7 @@ def run(program):
         tour.press("Return")
         tour.press("alt+F4")
 
-        tour.tab_to("Convertidor de unidades")
-        tour.press("Return")
-        converter = tour.tab_tour()
-        show("Converter", converter)
-        windows["converter"] = converter
+        windows["converter"] = open_from_menu("Convertidor de unidades", "Converter")
         tour.press("alt+F4")
 
         tour.press("alt+F4")

@@ -2,7 +2,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QComboBox>
 #include <QObject>
 #include <QPointer>
 #include <QTest>
@@ -48,20 +47,6 @@ inline void closeAllWindows() {
 // What a screen reader reads as the control's name.
 inline QString accessibleName(QWidget* widget) {
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-}
-
-// Chooses an item of a drop-down list as a user does from the keyboard: Home, then Down to it.
-inline bool chooseWithKeys(QComboBox* box, const QString& item) {
-    const int index = box->findText(item);
-    if (index < 0) {
-        return false;
-    }
-    box->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(box, Qt::Key_Home);
-    for (int i = 0; i < index; ++i) {
-        QTest::keyClick(box, Qt::Key_Down);
-    }
-    return box->currentText() == item;
 }
 
 // The fixture of the window suites: each test starts from the program's set-up and ends with
