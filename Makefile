@@ -1,5 +1,5 @@
 # Zelmora: `make run` builds and starts the program, `make test` runs every test.
-# Both first install what a fresh Debian 12 machine lacks (scripts/packages.txt).
+# Both first install what a fresh Debian 12 or 13 machine lacks (scripts/packages.txt).
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
@@ -13,7 +13,7 @@ LOG ?= $(BUILD)/setup.log
 STEP = ./scripts/logged.sh $(LOG)
 FLAGS_STAMP = $(BUILD)/cmake-flags
 
-.PHONY: run test test-sanitizers build setup configure package screenshots bench format clean fuzz
+.PHONY: run test test-sanitizers test-on build setup configure package screenshots bench format clean fuzz
 
 setup:
 	@ZELMORA_LOG=$(LOG) ./scripts/setup.sh
@@ -55,6 +55,12 @@ test-sanitizers: setup
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS)
 
+# The whole `make test` again, from a clean clone of HEAD, in a fresh minimal Debian system of the
+# release DIST (trixie, bookworm) that debootstrap makes and that is removed afterwards; as root.
+DIST ?= trixie
+test-on:
+	@./scripts/test-on.sh $(DIST)
+
 # Speed and memory figures (see the README's performance section).
 bench: build
 	@if [ -x $(BUILD)/zelmora-bench-numbers ]; then \
@@ -85,4 +91,4 @@ format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) build-sanitize build-fuzz

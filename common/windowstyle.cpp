@@ -68,6 +68,8 @@ void centreFrame(QWidget* window, const QMargins& frame) {
 // Centres the window again once its real frame is known after it is shown (it stays where it is
 // when that frame is the one it was centred with); then it lets the window be.
 class FrameCentring final : public QObject {
+    Q_OBJECT
+
   public:
     explicit FrameCentring(QWidget* window) : QObject(window), window_(window) {
         window->installEventFilter(this);
@@ -189,3 +191,5 @@ void centerOnScreen(QWidget* window) {
 }
 
 }  // namespace zelmora
+
+#include "windowstyle.moc"

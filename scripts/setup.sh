@@ -1,6 +1,6 @@
 #!/bin/sh
-# Installs what a fresh Debian 12 machine lacks to build, run and test Zelmora, one line for the
-# packages and one for the locale. What apt-get and locale-gen print goes to a log, started anew
+# Installs what a fresh Debian 12 or 13 machine lacks to build, run and test Zelmora, one line for
+# the packages and one for the locale. What apt-get and locale-gen print goes to a log, started anew
 # here: $ZELMORA_LOG, or build/setup.log. Idempotent: when everything is present it only asks dpkg
 # and returns.
 set -eu

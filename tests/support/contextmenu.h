@@ -8,9 +8,12 @@
 #include <QTest>
 #include <QWidget>
 
+#include "tests/support/popupmenu.h"
+
 namespace zelmora::testing {
 
-// Opens the widget's context menu as a right click does and clicks the item that reads `item`
+// Opens the widget's context menu as a right click does and chooses the item that reads `item`
+// from the keyboard
 // (without its "&" and its shortcut). False when no menu opened or it has no such enabled item;
 // the menu is then closed.
 inline bool chooseFromContextMenu(QWidget* widget, const QString& item) {
@@ -26,16 +29,15 @@ inline bool chooseFromContextMenu(QWidget* widget, const QString& item) {
     if (menu == nullptr) {
         return false;
     }
-    bool chosen = false;
+    QAction* wanted = nullptr;
     for (QAction* action : menu->actions()) {
         const QString text =
             action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
         if (text == item && action->isEnabled()) {
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-            chosen = true;
-            break;
+            wanted = action;
         }
     }
+    const bool chosen = wanted != nullptr && chooseWithKeys(menu, wanted);
     if (!chosen) {
         menu->close();
     }

@@ -11,13 +11,14 @@
 #include <vector>
 
 #include "tests/support/controls.h"
+#include "tests/support/popupmenu.h"
 
 // Every kind of tool window, opened from the menu and used the way a user does it, with the
 // mouse and the keyboard, for the soak test, the window benchmarks and the render tool.
 namespace zelmora::testing {
 
-// Chooses an item of the figures pop-up: a click on the figures picture opens it, and a click on
-// the item, from a timer while the pop-up waits, chooses it.
+// Chooses an item of the figures pop-up: a click on the figures picture opens it, and the item is
+// chosen from the keyboard, from a timer while the pop-up waits.
 inline void chooseFromFiguresMenu(QWidget* menu, const char* item) {
     QAction* action = control<QAction>(menu, item);
     // The click below returns once the pop-up has closed, so the timer lives exactly as long.
@@ -29,7 +30,9 @@ inline void chooseFromFiguresMenu(QWidget* menu, const char* item) {
             return;
         }
         timer.stop();
-        QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(action).center());
+        if (!chooseWithKeys(popup, action)) {
+            popup->close();
+        }
     });
     timer.start();
     QTest::mouseClick(control<QWidget>(menu, "cmdButton(0)"), Qt::LeftButton);
