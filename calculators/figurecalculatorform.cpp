@@ -106,7 +106,7 @@ void FigureCalculatorForm::buildControls() {
     // Enter on the focused button presses it, as on any desktop button.
     cmdAnswer->setAutoDefault(true);
 
-    txtAnswer = named(new QLineEdit(QStringLiteral("0"), Frame1), QStringLiteral("txtAnswer"));
+    txtAnswer = named(new NumberBox(kEmptyBoxText, Frame1), QStringLiteral("txtAnswer"));
     txtAnswer->setGeometry(10, 198, 148, 25);
     txtAnswer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtAnswer->setReadOnly(true);
@@ -169,9 +169,21 @@ void FigureCalculatorForm::buildControls() {
         const int number = i + 1;
         connect(Option[static_cast<std::size_t>(i)], &QRadioButton::toggled, this,
                 [this, number](bool checked) {
-                    if (checked) {
-                        Option_Click(number);
+                    if (!checked) {
+                        return;
                     }
+                    Option_Click(number);
+                    // An arrow key checks the next option and then moves the focus to it, after
+                    // this handler; the clearing gives the focus to the first box once that is
+                    // done, whatever chose the figure.
+                    QMetaObject::invokeMethod(
+                        this,
+                        [this] {
+                            if (isVisible() && Text1->isEnabled()) {
+                                giveFocus(Text1);
+                            }
+                        },
+                        Qt::QueuedConnection);
                 });
     }
     connect(Combo1, &QComboBox::currentIndexChanged, this, &FigureCalculatorForm::Combo1_Click);

@@ -66,7 +66,7 @@ class FigureCalculatorForm : public QWidget {
     QLabel* Combo2;
     QLabel* Combo3;
     QPushButton* cmdAnswer;
-    QLineEdit* txtAnswer;
+    NumberBox* txtAnswer;
     QComboBox* Combo4;
     Shape* Shape6;
     QLabel* Label4;

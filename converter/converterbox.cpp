@@ -1,11 +1,7 @@
 #include "converter/converterbox.h"
 
-#include <QFontMetricsF>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <QValidator>
 #include <algorithm>
-#include <cmath>
 
 namespace zelmora {
 
@@ -44,55 +40,15 @@ class ConverterBox::TypingLimit : public QValidator {
     ConverterBox* box_;
 };
 
-ConverterBox::ConverterBox(QWidget* parent) : QLineEdit(parent), baseFont_(font()) {
+ConverterBox::ConverterBox(QWidget* parent) : NumberBox(QString(), parent) {
     setValidator(new TypingLimit(this));
-    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
-        lastText_ = text;
-        fitText();
-    });
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { lastText_ = text; });
 }
 
 void ConverterBox::writeText(const QString& text) {
     writing_ = true;
     setText(text);
     writing_ = false;
-}
-
-void ConverterBox::setBaseFont(const QFont& font) {
-    baseFont_ = font;
-    fitText();
-}
-
-void ConverterBox::resizeEvent(QResizeEvent* event) {
-    QLineEdit::resizeEvent(event);
-    fitText();
-}
-
-void ConverterBox::fitText() {
-    QStyleOptionFrame option;
-    initStyleOption(&option);
-    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
-    const QMargins margins = textMargins();
-    // A line edit keeps two pixels each side of its text, and room for the cursor.
-    const qreal room = contents.width() - margins.left() - margins.right() - 4 - 1;
-    QFont fitted = baseFont_;
-    const qreal base = baseFont_.pointSizeF();
-    if (base > 0 && room > 0) {
-        const qreal wanted = QFontMetricsF(baseFont_, this).horizontalAdvance(text());
-        if (wanted > room) {
-            // The advance scales almost with the size; step down until the text really fits.
-            qreal size = std::max<qreal>(6, base * room / wanted);
-            size = std::floor(size * 4) / 4;
-            fitted.setPointSizeF(size);
-            while (size > 6 && QFontMetricsF(fitted, this).horizontalAdvance(text()) > room) {
-                size -= 0.25;
-                fitted.setPointSizeF(size);
-            }
-        }
-    }
-    if (fitted != font()) {
-        setFont(fitted);
-    }
 }
 
 }  // namespace zelmora

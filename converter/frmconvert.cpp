@@ -1,7 +1,5 @@
 #include "converter/frmconvert.h"
 
-#include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,7 +35,7 @@ ConverterBox* numberBox(QWidget* parent, const QString& name, int top,
                         const QString& accessibleName) {
     auto* box = named(new ConverterBox(parent), name);
     box->setGeometry(40, top, 273, 50);
-    box->setBaseFont(calibri(26.25));
+    box->setFont(calibri(26.25));
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     box->setAccessibleName(accessibleName);
     QPalette palette = box->palette();
@@ -114,8 +112,10 @@ void frmConvert::buildControls() {
     connect(cmdDerA, &QPushButton::clicked, this, &frmConvert::cmdDerA_Click);
     connect(cmdIzqB, &QPushButton::clicked, this, &frmConvert::cmdIzqB_Click);
     connect(cmdDerB, &QPushButton::clicked, this, &frmConvert::cmdDerB_Click);
-    txtCajaA->installEventFilter(this);
-    txtCajaB->installEventFilter(this);
+    connect(txtCajaA, &NumberBox::gotFocus, this, &frmConvert::txtCajaA_GotFocus);
+    connect(txtCajaB, &NumberBox::gotFocus, this, &frmConvert::txtCajaB_GotFocus);
+    connect(txtCajaA, &NumberBox::enterPressed, this, &frmConvert::txtCajaA_KeyPress);
+    connect(txtCajaB, &NumberBox::enterPressed, this, &frmConvert::txtCajaB_KeyPress);
 
     QWidget* previous = txtCajaA;
     for (QWidget* next : {static_cast<QWidget*>(txtCajaB), static_cast<QWidget*>(cmdIzqA),
@@ -234,23 +234,6 @@ void frmConvert::showTexts() {
     lblUnidad2->setToolTip(toQString(texts_.lblUnidad2ToolTip));
     txtCajaB->setAccessibleDescription(lblUnidad2->toolTip());
     lblSafe->setText(toQString(texts_.lblSafe));
-}
-
-bool frmConvert::eventFilter(QObject* watched, QEvent* event) {
-    const bool boxA = watched == txtCajaA;
-    if (!boxA && watched != txtCajaB) {
-        return QWidget::eventFilter(watched, event);
-    }
-    if (event->type() == QEvent::FocusIn) {
-        boxA ? txtCajaA_GotFocus() : txtCajaB_GotFocus();
-    } else if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            boxA ? txtCajaA_KeyPress() : txtCajaB_KeyPress();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace zelmora

@@ -22,9 +22,6 @@ class frmConvert : public QWidget {
 
     explicit frmConvert(QWidget* parent = nullptr);
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void buildControls();
     void Form_Load();

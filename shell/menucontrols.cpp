@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace zelmora {
@@ -36,6 +37,12 @@ void MenuButton::focusInEvent(QFocusEvent* event) {
     keyboardFocus_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
                      reason == Qt::ShortcutFocusReason;
     QAbstractButton::focusInEvent(event);
+}
+
+void MenuButton::mouseDoubleClickEvent(QMouseEvent* event) {
+    // A double click is one click, which its first press and release have made: its second press
+    // neither presses the control again nor opens a second window.
+    event->accept();
 }
 
 void MenuButton::paintEvent(QPaintEvent*) {

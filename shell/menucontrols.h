@@ -22,6 +22,7 @@ class MenuButton : public QAbstractButton {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     virtual void paintFace(QPainter& painter) = 0;
 

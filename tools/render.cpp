@@ -171,5 +171,17 @@ int main(int argc, char* argv[]) {
                click(solver, QStringLiteral("cmdShow1"));
                click(solver, QStringLiteral("cmdShow2"));
            });
+    // Fifteen digits: the square root of two with all its decimals, and a third.
+    render(new zelmora::frmPitagoras, directory, QStringLiteral("frmPitagoras-largo"),
+           [](QWidget* solver) {
+               click(solver, QStringLiteral("Check1"));
+               for (const auto& [index, text] :
+                    {std::pair{1, "1"}, std::pair{2, "1"}, std::pair{3, "3"}, std::pair{4, "1"},
+                     std::pair{5, "1"}}) {
+                   typeInto(solver, QStringLiteral("txtZ(%1)").arg(index), text);
+               }
+               click(solver, QStringLiteral("cmdShow1"));
+               click(solver, QStringLiteral("cmdShow2"));
+           });
     return 0;
 }

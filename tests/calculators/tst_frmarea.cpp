@@ -19,6 +19,7 @@ using zelmora::testing::accessibleName;
 using zelmora::testing::clickOption;
 using zelmora::testing::control;
 using zelmora::testing::pickFromList;
+using zelmora::testing::showsWhole;
 
 namespace {
 
@@ -321,6 +322,35 @@ class FrmAreaTest : public zelmora::testing::WindowSuite {
         QCOMPARE(answer()->text(), QStringLiteral("0"));
     }
 
+    // Whatever chooses the figure, the student then types its measures: the first box has the
+    // focus and is empty.
+    void everyWayOfChoosingAFigureLeavesTheFirstBoxReady_data() {
+        QTest::addColumn<int>("from");  // the option the arrow key is pressed on
+        QTest::addColumn<int>("key");   // none: a click on RECTÁNGULO's mark
+        QTest::newRow("click") << 1 << 0;
+        QTest::newRow("Down from CUADRADO") << 1 << int(Qt::Key_Down);
+        QTest::newRow("Up from TRIÁNGULO") << 3 << int(Qt::Key_Up);
+    }
+    void everyWayOfChoosingAFigureLeavesTheFirstBoxReady() {
+        QFETCH(int, from);
+        QFETCH(int, key);
+        if (key == 0) {
+            clickOption(option(2));
+        } else {
+            clickOption(option(from));
+            QVERIFY(zelmora::testing::tabTo(option(from)));
+            QTest::keyClick(option(from), static_cast<Qt::Key>(key));
+        }
+        QVERIFY(option(2)->isChecked());
+        QTRY_VERIFY_WITH_TIMEOUT(text(1)->hasFocus(), 2000);
+        QCOMPARE(text(1)->text(), QString());
+        QTest::keyClicks(text(1), "3");
+        QTest::keyClick(text(1), Qt::Key_Return);
+        QTest::keyClicks(text(2), "4");
+        QTest::keyClick(text(2), Qt::Key_Return);
+        QCOMPARE(answer()->text(), QStringLiteral("12"));
+    }
+
     void figureRowsSetLabelsBoxesAndUnitLabels_data() {
         QTest::addColumn<int>("number");
         QTest::addColumn<bool>("text2");
@@ -391,6 +421,38 @@ class FrmAreaTest : public zelmora::testing::WindowSuite {
         QCOMPARE(button()->text(), QStringLiteral("Limpiar"));
         QVERIFY(pickFromList(combo(4), QStringLiteral("km²")));
         QCOMPARE(answer()->text(), QStringLiteral("1E+300"));
+    }
+
+    // A number wider than its box at the box's font is shown whole, the answer and the measures
+    // alike, also once the boxes are disabled.
+    void longNumbersShowWhole_data() {
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<QString>("area");
+        QTest::newRow("large") << "-12345678901"
+                               << "123456789012"
+                               << "-1.52415787529066E+21";
+        QTest::newRow("small") << "-0.000123456"
+                               << "1.00000101"
+                               << "-0.00012345612469056";
+        QTest::newRow("nines") << "0.999999999"
+                               << "1"
+                               << "0.999999999";
+    }
+    void longNumbersShowWhole() {
+        QFETCH(QString, base);
+        QFETCH(QString, height);
+        QFETCH(QString, area);
+        clickOption(option(2));  // RECTÁNGULO
+        QTest::keyClicks(text(1), base);
+        QTest::keyClick(text(1), Qt::Key_Return);
+        QVERIFY(showsWhole(text(1)));
+        QTest::keyClicks(text(2), height);
+        QTest::keyClick(text(2), Qt::Key_Return);
+        QCOMPARE(answer()->text(), area);
+        for (QLineEdit* box : {text(1), text(2), answer()}) {
+            QVERIFY2(showsWhole(box), qPrintable(box->objectName()));
+        }
     }
 
     void overflowingMeasuresAndResults_data() {

@@ -11,11 +11,13 @@
 #include "converter/converterbox.h"
 #include "converter/frmconvert.h"
 #include "tests/support/contextmenu.h"
+#include "tests/support/userinput.h"
 #include "tests/support/windowsuite.h"
 
 using zelmora::ConverterBox;
 using zelmora::frmConvert;
 using zelmora::testing::control;
+using zelmora::testing::showsWhole;
 
 namespace {
 
@@ -104,14 +106,6 @@ QColor face(QWidget* widget) {
     const QImage image = widget->grab().toImage();
     // Inside the focus frame, right of the caption.
     return image.pixelColor(image.width() - 8, image.height() / 2);
-}
-
-// The whole text is in view: its first character at the left of the box, its last at the right.
-bool showsWhole(QLineEdit* box) {
-    box->grab();  // the box places its text when it paints
-    const int middle = box->height() / 2;
-    return box->cursorPositionAt(QPoint(6, middle)) == 0 &&
-           box->cursorPositionAt(QPoint(box->width() - 4, middle)) == box->text().size();
 }
 
 // Área with box A in square kilometres and box B in square millimetres, by the arrows.
@@ -209,7 +203,7 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         auto* widget = control<QWidget>(w, name);
         QCOMPARE(widget->geometry(), geometry);
         if (points > 0) {
-            auto* box = qobject_cast<ConverterBox*>(widget);
+            auto* box = qobject_cast<zelmora::NumberBox*>(widget);
             const QFont font = box != nullptr ? box->baseFont() : widget->font();
             QCOMPARE(font.family(), QStringLiteral("Calibri"));
             QCOMPARE(font.pointSizeF(), points);

@@ -347,6 +347,23 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
         QVERIFY(menu->isVisible());
     }
 
+    // Through the window system, as a real double click comes: press, release, then a second
+    // press that arrives as a double click.
+    void aDoubleClickOpensOneWindow_data() {
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("solver") << "cmdButton(1)";
+        QTest::newRow("converter") << "cmdButton(2)";
+    }
+    void aDoubleClickOpensOneWindow() {
+        QFETCH(QString, picture);
+        QTest::mouseDClick(menu->windowHandle(), Qt::LeftButton, {},
+                           part(picture)->mapTo(menu, part(picture)->rect().center()));
+        QCoreApplication::processEvents();
+        QCOMPARE(
+            openWindows<zelmora::frmPitagoras>().size() + openWindows<zelmora::frmConvert>().size(),
+            1);
+    }
+
     void keyboardReachesThePictures() {
         QWidget* converter = part("cmdButton(2)");
         for (int i = 0; i < 10 && !converter->hasFocus(); ++i) {

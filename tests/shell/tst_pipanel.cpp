@@ -192,6 +192,26 @@ class PiPanelTest : public zelmora::testing::WindowSuite {
         QCOMPARE(box()->text(), QStringLiteral("13"));
     }
 
+    // A double click, as the window system delivers it, steps once.
+    void aDoubleClickStepsOnce_data() {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("stepped");
+        QTest::newRow("-") << "lblLink(2)"
+                           << "13";
+        QTest::newRow("+") << "lblLink(3)"
+                           << "11";
+    }
+    void aDoubleClickStepsOnce() {
+        QFETCH(QString, link);
+        QFETCH(QString, stepped);
+        replaceText(link == QLatin1String("lblLink(2)") ? QStringLiteral("14")
+                                                        : QStringLiteral("10"));
+        QTest::mouseDClick(menu->windowHandle(), Qt::LeftButton, {},
+                           part(link)->mapTo(menu, part(link)->rect().center()));
+        QCOMPARE(box()->text(), stepped);
+        expectPiShown();
+    }
+
     // A number beyond a double has no neighbour to step to.
     void stepsBeyondADoubleChangeNothing_data() {
         QTest::addColumn<QString>("typed");

@@ -19,6 +19,7 @@
 using zelmora::frmPitagoras;
 using zelmora::testing::answerNextMessageBox;
 using zelmora::testing::control;
+using zelmora::testing::showsWhole;
 using zelmora::testing::tabTo;
 using zelmora::testing::typeOver;
 
@@ -293,6 +294,11 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
                                << "3";
         QTest::newRow("box 5") << QStringList{"0", "0", "0", "2", "3", "0", "6"} << true << 2 << 5
                                << "4";
+        // Results wider than their box at the box's own font.
+        QTest::newRow("a third cleared") << QStringList{"0", "0", "0", "3", "1", "1", "0"} << false
+                                         << 2 << 6 << "0.333333333333333";
+        QTest::newRow("long legs")
+            << (QStringList{"0", "1234567", "7654321"} + zeros) << true << 1 << 0 << "7753243.5566";
     }
     void results() {
         QFETCH(QStringList, before);
@@ -310,6 +316,28 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
         after[resultBox] = result;
         QCOMPARE(texts(), after);
         QVERIFY(box(resultBox)->hasFocus());
+        // The whole number shows, while the box has the focus and after it has left.
+        QVERIFY(showsWhole(box(resultBox)));
+        QTest::keyClick(box(resultBox), Qt::Key_Tab);
+        QVERIFY(!box(resultBox)->hasFocus());
+        QVERIFY(showsWhole(box(resultBox)));
+    }
+
+    // The longest texts the number text writes, and the longest a user types, fit every box.
+    void theLongestTextsShowWhole_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("large") << "-1.52415787501905E+22";
+        QTest::newRow("small") << "-0.000123456789012345";
+        QTest::newRow("typed") << "0.999999999";
+    }
+    void theLongestTextsShowWhole() {
+        QFETCH(QString, text);
+        for (int i = 0; i < frmPitagoras::kBoxCount; ++i) {
+            typeOver(box(i), text);
+            QVERIFY(tabTo(box((i + 1) % frmPitagoras::kBoxCount)));
+            QCOMPARE(box(i)->text(), text);
+            QVERIFY2(showsWhole(box(i)), qPrintable(box(i)->objectName()));
+        }
     }
 
     void aResultOfZeroShowsEmptyWhileFocused() {

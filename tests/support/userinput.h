@@ -11,7 +11,7 @@
 #include "tests/support/typing.h"
 
 // What the calculator and solver suites do as a user does: choose one item from an open list,
-// click an option, type over a box, move the focus with Tab.
+// click an option, type over a box, move the focus with Tab; and what a user sees of a box.
 namespace zelmora::testing {
 
 // Chooses an item from the open list: F4 opens it, the arrows move to the item and Enter chooses
@@ -63,6 +63,14 @@ inline void typeOver(QLineEdit* box, const QString& text) {
         QTest::keyClick(focused, Qt::Key_Tab);
     }
     return target->hasFocus();
+}
+
+// Whether the box shows its whole text, from the first character to the last, as it paints it.
+[[nodiscard]] inline bool showsWhole(QLineEdit* box) {
+    box->grab();  // the box places its text when it paints
+    const int middle = box->height() / 2;
+    return box->cursorPositionAt(QPoint(6, middle)) == 0 &&
+           box->cursorPositionAt(QPoint(box->width() - 4, middle)) == box->text().size();
 }
 
 }  // namespace zelmora::testing
