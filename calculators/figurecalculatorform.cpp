@@ -200,19 +200,14 @@ void FigureCalculatorForm::buildControls() {
         connect(box, &NumberBox::enterPressed, this, [this, box] { Text_KeyPress(box); });
     }
 
-    // Tab order: the figure column, the measures, the button, the answer and the units.
-    QWidget* previous = Option[static_cast<std::size_t>(table_.columnOrder[0] - 1)];
-    for (std::size_t place = 1; place < table_.columnOrder.size(); ++place) {
-        QWidget* next = Option[static_cast<std::size_t>(table_.columnOrder[place] - 1)];
-        setTabOrder(previous, next);
-        previous = next;
+    // Tab order: as the window reads, each measure and the unit beside it, the button, the
+    // answer and its unit, then the figure column.
+    std::vector<QWidget*> chain = {Text1, Combo1, Text2, Text3, cmdAnswer, txtAnswer, Combo4};
+    for (const int number : table_.columnOrder) {
+        chain.push_back(Option[static_cast<std::size_t>(number - 1)]);
     }
-    for (QWidget* next :
-         {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text2), static_cast<QWidget*>(Text3),
-          static_cast<QWidget*>(cmdAnswer), static_cast<QWidget*>(txtAnswer),
-          static_cast<QWidget*>(Combo1), static_cast<QWidget*>(Combo4)}) {
-        setTabOrder(previous, next);
-        previous = next;
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        setTabOrder(chain[i - 1], chain[i]);
     }
     // The first figure's side is where the user types first.
     Text1->setFocus();

@@ -15,6 +15,12 @@ namespace zelmora {
 // The background of every window.
 inline const QColor kWindowColour(250, 250, 250);
 
+// The text of a disabled control.
+inline const QColor kDisabledText(100, 100, 100);
+
+// The contrast of two colours as the accessibility guidelines measure it, from 1 to 21.
+double contrastRatio(const QColor& one, const QColor& other);
+
 // The title of every message box and the About box.
 inline const QString kAppTitle = QStringLiteral("Zelmora");
 

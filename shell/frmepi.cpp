@@ -30,8 +30,8 @@ LinkLabel* stepLink(QWidget* panel, int index, const QString& sign, const QStrin
     return link;
 }
 
-QLabel* valueLabel(QWidget* panel, const QString& name, const QString& text, int left) {
-    auto* label = named(new QLabel(text, panel), name);
+QLabel* valueLabel(QLabel* label, const QString& name, const QString& text, int left) {
+    named(label, name)->setText(text);
     label->setFont(calibri(12, true));
     label->move(left, 4);
     label->setFixedHeight(25);
@@ -73,8 +73,9 @@ frmePi::frmePi(QWidget* menu) : QFrame(menu) {
     Line1->setFrameShadow(QFrame::Plain);
     Line1->setGeometry(327, 0, 3, 33);
 
-    Label2 = valueLabel(this, QStringLiteral("Label2"), QStringLiteral("Pi ="), 336);
-    lblPi = valueLabel(this, QStringLiteral("lblPi"), toQString(panel_.piText), 360);
+    Label2 =
+        valueLabel(captionOfValue(this), QStringLiteral("Label2"), QStringLiteral("Pi ="), 336);
+    lblPi = valueLabel(new QLabel(this), QStringLiteral("lblPi"), toQString(panel_.piText), 360);
     announceValue(lblPi, Label2, txtFormat);
 
     setTabOrder(lblLink2, txtFormat);

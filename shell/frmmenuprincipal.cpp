@@ -88,6 +88,8 @@ void frmMenuPrincipal::buildControls() {
     imgConf = named(new PictureButton(drawGearsPicture, this), QStringLiteral("imgConf"));
     imgConf->setGeometry(32, 232, 25, 25);
     imgConf->setAccessibleName(QStringLiteral("Opciones"));
+    // Pressed while the options panel is open, which a screen reader tells.
+    imgConf->setCheckable(true);
     // On the dark strip a black border would not show.
     imgConf->setHeldBorderColour(kLinkText);
     const QString linkTexts[] = {QStringLiteral("!"), QStringLiteral("?")};
@@ -196,6 +198,7 @@ void frmMenuPrincipal::figVolumen_Click() {
 
 void frmMenuPrincipal::imgConf_Click() {
     optionsPanel->setVisible(optionsPanel->isHidden());
+    imgConf->setChecked(optionsPanel->isVisible());
 }
 
 void frmMenuPrincipal::lblLink_Click(Link link) {

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 namespace zelmora {
 
@@ -60,12 +61,16 @@ void MenuButton::paintEvent(QPaintEvent*) {
         painter.drawRect(edge.adjusted(1, 1, -1, -1));
     }
     if (hasFocus() && keyboardFocus_) {
-        // The keyboard focus: a dotted ring that shows on light and dark faces alike, inside the
-        // held border so that the two never cover each other.
-        QPen pen(QColor(0, 120, 215), 1, Qt::DotLine);
-        pen.setCosmetic(true);
-        painter.setPen(pen);
-        painter.drawRect(edge.adjusted(2, 2, -2, -2));
+        // The keyboard focus: a white ring and a black ring inside it, inside the held border
+        // so that the two never cover each other. On a dark face the white one stands out, on a
+        // light face the black one.
+        for (const auto& [colour, inset] :
+             {std::pair{QColor(Qt::white), 2}, std::pair{QColor(Qt::black), 3}}) {
+            QPen pen(colour);
+            pen.setCosmetic(true);
+            painter.setPen(pen);
+            painter.drawRect(edge.adjusted(inset, inset, -inset, -inset));
+        }
     }
 }
 

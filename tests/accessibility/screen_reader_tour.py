@@ -65,6 +65,10 @@ class Announcement:
         self.role = source.get_role_name()
         self.name = source.get_name() or ""
         self.description = source.get_description() or ""
+        states = source.get_state_set()
+        # A toggle is heard as pressed or checked while it is on.
+        self.on = (states.contains(Atspi.StateType.CHECKED) or
+                   states.contains(Atspi.StateType.PRESSED))
         self.labels = []
         for relation in source.get_relation_set() or []:
             if relation.get_relation_type() == Atspi.RelationType.LABELLED_BY:
@@ -81,6 +85,8 @@ class Announcement:
         if self.name and self.name not in words:
             words.append(self.name)
         words.append(self.role)
+        if self.on:
+            words.append("on")
         if self.description and self.description not in words:
             words.append(self.description)
         return ", ".join(words)
@@ -129,6 +135,11 @@ class Tour:
         Atspi.init()
         self.listener = Atspi.EventListener.new(self.on_focus)
         self.listener.register("object:state-changed:focused")
+        # A screen reader listens for checked and pressed states as well, and Qt sends their
+        # changes only to a listener: without one the states read stay those first read.
+        self.state_listener = Atspi.EventListener.new(lambda event: None)
+        for state in ("checked", "pressed"):
+            self.state_listener.register(f"object:state-changed:{state}")
         program_env = dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         self.app = subprocess.Popen([self.program], env=program_env)
         self.children.append(self.app)
@@ -258,6 +269,12 @@ def run(program):
         windows = {"menu": menu}
         failures.check(any("Pi = 3.14159265358979" == t for t in tour.tree_labels()),
                        "the options panel's value is not heard as 'Pi = 3.14159265358979'")
+        failures.check("Pi =" not in tour.tree_labels(),
+                       "the caption 'Pi =' is heard again on its own")
+        # The tour ends where it began, on "Opciones", heard again now that the panel is open.
+        failures.check(tour.focused().name == "Opciones" and tour.focused().on and
+                       not [h for h in menu if h.name == "Opciones"][0].on,
+                       "'Opciones' is not heard as on while the panel is open, and off before")
         decimals = [h for h in panel if h.name == "Cantidad de decimales en Pi:"]
         failures.check(decimals and decimals[0].description == "Pi = 3.14159265358979",
                        "the decimals box is not described by the value of Pi")
@@ -346,7 +363,21 @@ def run(program):
             for control in heard:
                 failures.check(bool(control.name or any(control.labels)),
                                f"{title}: a {control.role} is announced without a name")
+        def part(heard):
+            if heard.role == "combo box":
+                return heard.labels[0] if heard.labels else "an unnamed list"
+            if heard.role == "radio button":
+                return "the figure"
+            return heard.name if heard.role == "push button" else heard.role
         for item in ("Perímetro", "Área", "Volumen"):
+            # Each calculator opens on a figure of one measure.
+            order = [part(h) for h in windows[item]]
+            figure = [h for h in windows[item] if h.role == "radio button"]
+            failures.check(figure and figure[0].on and figure[0].description == "",
+                           f"{item}: the chosen figure is not heard as checked, once")
+            failures.check(order == ["text", "Unidad de medida", "Ver Resultado", "text",
+                                     "Unidad del resultado", "the figure"],
+                           f"{item}: Tab does not follow the window's reading order: {order}")
             by_purpose = {tuple(h.labels): h for h in windows[item] if h.role == "combo box"}
             for purpose, unit in (("Unidad de medida", "cm"),
                                   ("Unidad del resultado",

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include "calculators/calculatorwindows.h"
 #include "calculators/figurepicture.h"
 #include "common/basvar.h"
+#include "common/windowstyle.h"
 #include "tests/support/userinput.h"
 #include "tests/support/windowsuite.h"
 
@@ -134,6 +136,45 @@ class FrmAreaTest : public zelmora::testing::WindowSuite {
                  QStringLiteral("Dibujo de un rectángulo"));
     }
 
+    // Tab goes through the window as it reads: each measure and the unit beside it, the button,
+    // the answer and its unit, then the chosen figure; and back to the first measure.
+    void tabFollowsTheReadingOrder() {
+        clickOption(option(5));  // TRAPECIO: every measure box shows
+        QVERIFY(text(1)->hasFocus());
+        QStringList visited;
+        for (int i = 0; i < 12; ++i) {
+            QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+            visited << w->focusWidget()->objectName();
+            if (text(1)->hasFocus()) {
+                break;
+            }
+        }
+        QCOMPARE(visited, QStringList({"Combo1", "Text2", "Text3", "cmdAnswer", "txtAnswer",
+                                       "Combo4", "Option5", "Text1"}));
+    }
+
+    // A figure option is heard as its caption and its state; its tool tip is its description only
+    // where it says more than the caption.
+    void figureOptionsAreHeardOnce_data() {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("CUADRADO") << 1 << "";
+        QTest::newRow("POLÍGONO REG.") << 6 << "POLÍGONO REGULAR";
+    }
+    void figureOptionsAreHeardOnce() {
+        QFETCH(int, number);
+        QFETCH(QString, description);
+        QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(option(number));
+        QCOMPARE(heard->role(), QAccessible::RadioButton);
+        QCOMPARE(heard->text(QAccessible::Name), option(number)->text());
+        QCOMPARE(heard->text(QAccessible::Description), description);
+        QCOMPARE(bool(heard->state().checked), number == 1);
+        QVERIFY(heard->actionInterface() != nullptr);
+        heard->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(option(number)->isChecked());
+        QVERIFY(heard->state().checked);
+    }
+
     void enterInAOneMeasureFigureComputes() {
         computeSide(QStringLiteral("3"));
         QCOMPARE(answer()->text(), QStringLiteral("9"));
@@ -229,9 +270,9 @@ class FrmAreaTest : public zelmora::testing::WindowSuite {
         QTest::mouseClick(text(1), Qt::LeftButton);
         QVERIFY(text(1)->hasFocus());
         QCOMPARE(text(2)->text(), QStringLiteral("0.0"));
-        // Tab moves on like any focus change.
+        // Tab moves on like any focus change, to the unit beside the box.
         QTest::keyClick(text(1), Qt::Key_Tab);
-        QVERIFY(text(2)->hasFocus());
+        QVERIFY(combo(1)->hasFocus());
         QCOMPARE(text(1)->text(), QStringLiteral("0"));
     }
 
@@ -452,6 +493,34 @@ class FrmAreaTest : public zelmora::testing::WindowSuite {
         QCOMPARE(answer()->text(), area);
         for (QLineEdit* box : {text(1), text(2), answer()}) {
             QVERIFY2(showsWhole(box), qPrintable(box->objectName()));
+        }
+    }
+
+    // Once the answer shows, the disabled measures still read clearly against their background,
+    // in a grey that tells them from the enabled black.
+    void disabledMeasuresStayReadable() {
+        clickOption(option(5));  // TRAPECIO
+        for (int number = 1; number <= 3; ++number) {
+            QTest::keyClicks(text(number), "8");
+            QTest::keyClick(text(number), Qt::Key_Return);
+        }
+        QCOMPARE(button()->text(), QStringLiteral("Limpiar"));
+        for (int number = 1; number <= 3; ++number) {
+            QVERIFY(!text(number)->isEnabled());
+            const QImage shown = text(number)->grab().toImage();
+            const QColor background = shown.pixelColor(4, shown.height() / 2);
+            QColor darkest = background;
+            for (int y = 3; y < shown.height() - 3; ++y) {
+                for (int x = 3; x < shown.width() - 3; ++x) {
+                    const QColor pixel = shown.pixelColor(x, y);
+                    if (pixel.lightnessF() < darkest.lightnessF()) {
+                        darkest = pixel;
+                    }
+                }
+            }
+            const double contrast = zelmora::contrastRatio(darkest, background);
+            QVERIFY2(contrast >= 4.5, qPrintable(QString::number(contrast)));
+            QVERIFY2(zelmora::contrastRatio(darkest, Qt::black) >= 2, qPrintable(darkest.name()));
         }
     }
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 
+#include "common/windowstyle.h"
 #include "converter/converterbox.h"
 #include "converter/frmconvert.h"
 #include "tests/support/contextmenu.h"
@@ -419,6 +420,25 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.05"));
         QCOMPARE(c.txtCajaA->text(), QStringLiteral("0.5"));
         QCOMPARE(c.lblSafe->text(), QStringLiteral("0.005"));
+    }
+
+    // The keyboard focus on a family option leaves its face the family's colour and shows as a
+    // dark line that was not there before.
+    void aFocusedFamilyKeepsItsColour() {
+        const QImage before = c.Option2->grab().toImage();
+        QVERIFY(zelmora::testing::tabTo(c.Option2));
+        const QImage after = c.Option2->grab().toImage();
+        QCOMPARE(face(c.Option2), kChosen);
+        int darkened = 0;
+        for (int y = 0; y < after.height(); ++y) {
+            for (int x = 0; x < after.width(); ++x) {
+                darkened +=
+                    zelmora::contrastRatio(before.pixelColor(x, y), after.pixelColor(x, y)) >= 3
+                        ? 1
+                        : 0;
+            }
+        }
+        QVERIFY2(darkened >= 20, qPrintable(QString::number(darkened)));
     }
 
     void familiesRememberTheirUnits() {

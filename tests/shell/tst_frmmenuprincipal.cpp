@@ -7,14 +7,17 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 #include "calculators/calculatorwindows.h"
 #include "common/shape.h"
+#include "common/windowstyle.h"
 #include "converter/frmconvert.h"
 #include "shell/frmmenuprincipal.h"
 #include "shell/menucontrols.h"
 #include "solver/frmpitagoras.h"
+#include "tests/support/userinput.h"
 #include "tests/support/windowsuite.h"
 
 using zelmora::frmMenuPrincipal;
@@ -362,6 +365,42 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
         QCOMPARE(
             openWindows<zelmora::frmPitagoras>().size() + openWindows<zelmora::frmConvert>().size(),
             1);
+    }
+
+    // The keyboard focus shows on every control of the menu, on the dark strip too: all around
+    // the control one of its two rings differs by at least 3:1 from what was there before.
+    void theFocusRingStandsOut_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"cmdButton(0)", "cmdButton(1)", "cmdButton(2)", "imgConf",
+                                 "lblLink(0)", "lblLink(1)"}) {
+            QTest::newRow(name) << name;
+        }
+    }
+    void theFocusRingStandsOut() {
+        QFETCH(QString, name);
+        QWidget* target = part(name);
+        QVERIFY(zelmora::testing::tabTo(
+            part(name == QLatin1String("cmdButton(0)") ? "cmdButton(1)" : "cmdButton(0)")));
+        const QImage before = menu->grab().toImage();
+        QVERIFY(zelmora::testing::tabTo(target));
+        const QImage after = menu->grab().toImage();
+        const QRect box(target->mapTo(menu, QPoint(0, 0)), target->size());
+        // Across the two rings at one place of the border: the outer pixel, then the inner.
+        const auto change = [&](QPoint outer, QPoint inner) {
+            return std::max(
+                zelmora::contrastRatio(before.pixelColor(outer), after.pixelColor(outer)),
+                zelmora::contrastRatio(before.pixelColor(inner), after.pixelColor(inner)));
+        };
+        double weakest = 21;
+        for (int x = box.left() + 3; x <= box.right() - 3; ++x) {
+            weakest = std::min({weakest, change({x, box.top() + 2}, {x, box.top() + 3}),
+                                change({x, box.bottom() - 2}, {x, box.bottom() - 3})});
+        }
+        for (int y = box.top() + 3; y <= box.bottom() - 3; ++y) {
+            weakest = std::min({weakest, change({box.left() + 2, y}, {box.left() + 3, y}),
+                                change({box.right() - 2, y}, {box.right() - 3, y})});
+        }
+        QVERIFY2(weakest >= 3, qPrintable(QString::number(weakest)));
     }
 
     void keyboardReachesThePictures() {

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -210,6 +211,25 @@ class PiPanelTest : public zelmora::testing::WindowSuite {
                            part(link)->mapTo(menu, part(link)->rect().center()));
         QCOMPARE(box()->text(), stepped);
         expectPiShown();
+    }
+
+    // A screen reader hears whether the panel is open on "Opciones", and hears the value of pi
+    // once, as one phrase, not its caption again on its own.
+    void screenReadersHearThePanel() {
+        QAccessibleInterface* options = QAccessible::queryAccessibleInterface(part("imgConf"));
+        QVERIFY(options->state().checkable);
+        QVERIFY(options->state().checked);
+        click(QStringLiteral("imgConf"));
+        QVERIFY(!part("frmePi")->isVisible());
+        QVERIFY(!options->state().checked);
+        click(QStringLiteral("imgConf"));
+        QVERIFY(options->state().checked);
+        const auto name = [this](const char* label) {
+            return QAccessible::queryAccessibleInterface(part(QLatin1String(label)))
+                ->text(QAccessible::Name);
+        };
+        QCOMPARE(name("lblPi"), QStringLiteral("Pi = ") + piShown());
+        QCOMPARE(name("Label2"), QString());
     }
 
     // A number beyond a double has no neighbour to step to.
