@@ -121,23 +121,9 @@ void frmMenuPrincipal::buildControls() {
         child->installEventFilter(this);
     }
 
-    figMenu = named(new QMenu(this), QStringLiteral("figMenu"));
-    figPerimetro = figMenu->addAction(QStringLiteral("Perímetro"));
-    figPerimetro->setObjectName(QStringLiteral("figPerimetro"));
-    figArea = figMenu->addAction(QStringLiteral("Área"));
-    figArea->setObjectName(QStringLiteral("figArea"));
-    figVolumen = figMenu->addAction(QStringLiteral("Volumen"));
-    figVolumen->setObjectName(QStringLiteral("figVolumen"));
-    figMenu->addSeparator()->setObjectName(QStringLiteral("Line0"));
-    figCancel = figMenu->addAction(QStringLiteral("Cancelar"));
-    figCancel->setObjectName(QStringLiteral("figCancel"));
-
     for (int i = 0; i < 3; ++i) {
         connect(cmdButton[i], &QAbstractButton::clicked, this, [this, i] { cmdButton_Click(i); });
     }
-    connect(figArea, &QAction::triggered, this, &frmMenuPrincipal::figArea_Click);
-    connect(figPerimetro, &QAction::triggered, this, &frmMenuPrincipal::figPerimetro_Click);
-    connect(figVolumen, &QAction::triggered, this, &frmMenuPrincipal::figVolumen_Click);
     connect(imgConf, &QAbstractButton::clicked, this, &frmMenuPrincipal::imgConf_Click);
     for (const Link link : {About, Manual, FewerDecimals, MoreDecimals}) {
         connect(lblLink[link], &QAbstractButton::clicked, this,
@@ -170,7 +156,7 @@ void frmMenuPrincipal::cmdButton_Click(int index) {
             const QPoint at = picture.contains(QCursor::pos())
                                   ? QCursor::pos()
                                   : cmdButton[0]->mapToGlobal(cmdButton[0]->rect().center());
-            figMenu->exec(at);
+            openFiguresMenu(at);
             break;
         }
         case 1:
@@ -182,6 +168,28 @@ void frmMenuPrincipal::cmdButton_Click(int index) {
         default:
             break;
     }
+}
+
+void frmMenuPrincipal::openFiguresMenu(const QPoint& at) {
+    // A pop-up of its own, with items of its own, for each opening, freed once it closes: on
+    // Qt 6.4 a pop-up that is kept and shown again leaves a connection behind at every showing,
+    // and a screen reader keeps hearing items kept beyond their first pop-up in that one.
+    auto* figMenu = named(new QMenu(this), QStringLiteral("figMenu"));
+    figMenu->setAttribute(Qt::WA_DeleteOnClose);
+    const auto item = [figMenu](const QString& text, const QString& name) {
+        QAction* action = named(new QAction(text, figMenu), name);
+        figMenu->addAction(action);
+        return action;
+    };
+    connect(item(QStringLiteral("Perímetro"), QStringLiteral("figPerimetro")), &QAction::triggered,
+            this, &frmMenuPrincipal::figPerimetro_Click);
+    connect(item(QStringLiteral("Área"), QStringLiteral("figArea")), &QAction::triggered, this,
+            &frmMenuPrincipal::figArea_Click);
+    connect(item(QStringLiteral("Volumen"), QStringLiteral("figVolumen")), &QAction::triggered,
+            this, &frmMenuPrincipal::figVolumen_Click);
+    figMenu->addSeparator()->setObjectName(QStringLiteral("Line0"));
+    item(QStringLiteral("Cancelar"), QStringLiteral("figCancel"));
+    figMenu->exec(at);
 }
 
 void frmMenuPrincipal::figArea_Click() {

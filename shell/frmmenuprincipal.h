@@ -3,9 +3,8 @@
 #include <QWidget>
 #include <array>
 
-class QAction;
+class QPoint;
 class QLabel;
-class QMenu;
 
 namespace zelmora {
 
@@ -41,6 +40,7 @@ class frmMenuPrincipal final : public QWidget {
     void buildControls();
     void Form_Load();
     void cmdButton_Click(int index);
+    void openFiguresMenu(const QPoint& at);
     void figArea_Click();
     void figPerimetro_Click();
     void figVolumen_Click();
@@ -68,11 +68,6 @@ class frmMenuPrincipal final : public QWidget {
     PictureButton* imgConf;
     std::array<LinkLabel*, 4> lblLink;  // 2 and 3 belong to the options panel
     frmePi* optionsPanel;
-    QMenu* figMenu;
-    QAction* figPerimetro;
-    QAction* figArea;
-    QAction* figVolumen;
-    QAction* figCancel;
 };
 
 }  // namespace zelmora

@@ -43,12 +43,14 @@ class SoakTest : public QObject {
     void cleanupTestCase() { delete menu; }
 
     void windowsComeAndGoWithoutAGrowingHeap() {
-        const auto widgets = QApplication::allWidgets().size();
-        const auto topLevels = QApplication::topLevelWidgets().size();
-        // The first rounds fill the caches of fonts and drawings.
+        // The first rounds fill the caches of fonts and drawings, and let Qt make what it makes
+        // once and keeps (under X a hidden desktop widget); what stands then must stand after.
         for (int i = 0; i < 100; ++i) {
             QVERIFY(cycle());
         }
+        const auto widgets = QApplication::allWidgets().size();
+        const auto topLevels = QApplication::topLevelWidgets().size();
+        const auto windows = QGuiApplication::allWindows().size();
         const std::size_t warm = mallinfo2().uordblks;
         for (int i = 0; i < 300; ++i) {
             QVERIFY(cycle());
@@ -56,17 +58,16 @@ class SoakTest : public QObject {
         const std::size_t after = mallinfo2().uordblks;
         QCOMPARE(QApplication::allWidgets().size(), widgets);
         QCOMPARE(QApplication::topLevelWidgets().size(), topLevels);
+        QCOMPARE(QGuiApplication::allWindows().size(), windows);
         if (warm == 0) {
             QSKIP("this allocator does not report the heap in use (a sanitizer build)");
         }
-        // 1500 more windows: a kilobyte kept by each would show as 1.5 MB here. On an idle machine
-        // the heap now grows by about 110 bytes a window, which is being tracked down; until then
-        // only a growth ten times that fails.
+        // 1500 more windows, and 900 openings of the figures pop-up: ten bytes kept by each
+        // would show as 15 KB. glibc's per-thread cache, which holds freed blocks for a few
+        // hundred rounds, is turned off for this test (GLIBC_TUNABLES in its ctest entry).
         const auto growth = static_cast<long long>(after) - static_cast<long long>(warm);
-        if (growth >= 128 * 1024) {
-            qWarning("heap grew by %lld bytes over 1500 windows", growth);
-        }
-        QVERIFY2(growth < 1536 * 1024,
+        qInfo("the heap in use grew by %lld bytes over 1500 windows", growth);
+        QVERIFY2(growth < 8 * 1024,
                  qPrintable(QStringLiteral("heap grew by %1 bytes").arg(growth)));
     }
 };

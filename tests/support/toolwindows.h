@@ -20,22 +20,23 @@ namespace zelmora::testing {
 // Chooses an item of the figures pop-up: a click on the figures picture opens it, and the item is
 // chosen from the keyboard, from a timer while the pop-up waits.
 inline void chooseFromFiguresMenu(QWidget* menu, const char* item) {
-    QAction* action = control<QAction>(menu, item);
     // The click below returns once the pop-up has closed, so the timer lives exactly as long.
     QTimer timer;
     timer.setInterval(5);
-    QObject::connect(&timer, &QTimer::timeout, &timer, [&timer, action] {
+    QObject::connect(&timer, &QTimer::timeout, &timer, [&timer, item] {
         auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (popup == nullptr) {
             return;
         }
         timer.stop();
-        if (!chooseWithKeys(popup, action)) {
+        if (!chooseWithKeys(popup, control<QAction>(popup, item))) {
             popup->close();
         }
     });
     timer.start();
     QTest::mouseClick(control<QWidget>(menu, "cmdButton(0)"), Qt::LeftButton);
+    // The closed pop-up frees itself.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 inline void clickPicture(QWidget* menu, const char* picture) {
