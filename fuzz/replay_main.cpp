@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/localecheck.h"
+#include "tests/support/localecheck.h"
 
 // Replays saved inputs through a fuzz target without libFuzzer, so that the normal build checks
 // every seed and every past finding: each argument is a directory (all of its files, in name

@@ -2,7 +2,7 @@
 
 #include <clocale>
 
-#include "tests/localecheck.h"
+#include "tests/support/localecheck.h"
 
 // The program runs with the C library's number locale set to the user's, as Qt sets it; the
 // core is tested under the same condition.

@@ -368,7 +368,8 @@ def run(program):
                 return heard.labels[0] if heard.labels else "an unnamed list"
             if heard.role == "radio button":
                 return "the figure"
-            return heard.name if heard.role == "push button" else heard.role
+            # Debian 12's AT-SPI names the role "push button", Debian 13's "button".
+            return heard.name if heard.role in ("push button", "button") else heard.role
         for item in ("Perímetro", "Área", "Volumen"):
             # Each calculator opens on a figure of one measure.
             order = [part(h) for h in windows[item]]

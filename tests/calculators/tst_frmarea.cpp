@@ -69,13 +69,14 @@ class FrmAreaTest : public zelmora::testing::WindowSuite {
         QTest::keyClick(text(1), Qt::Key_Return);
     }
 
-  private slots:
-    void init() {
+  protected:
+    void setUpTest() override {
         basVar::Pi = 0;
         w = new frmArea;
         QVERIFY(zelmora::testing::showActive(w));
     }
 
+  private slots:
     void freshWindow() {
         QCOMPARE(w->objectName(), QStringLiteral("frmArea"));
         QCOMPARE(w->windowTitle(), QStringLiteral("CALCULANDO ÁREA"));

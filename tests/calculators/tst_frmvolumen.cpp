@@ -57,12 +57,13 @@ class FrmPerimetroVolumenTest : public zelmora::testing::WindowSuite {
         zelmora::testing::typeText(typed, text);
     }
 
-  private slots:
-    void init() {
+  protected:
+    void setUpTest() override {
         w = new frmVolumen;
         QVERIFY(zelmora::testing::showActive(w));
     }
 
+  private slots:
     void perimeterAnswerUnitFollowsTheMeasureUnit() {
         auto* p = new frmPerimetro;
         QVERIFY(zelmora::testing::showActive(p));

@@ -10,7 +10,7 @@
 #include "calculators/figuretable.h"
 #include "common/numbertext.h"
 #include "common/windowstyle.h"
-#include "tests/localecheck.h"
+#include "tests/support/localecheck.h"
 
 // The number texts once the Qt application object exists, which switches the C library's
 // number locale to the user's: under a Spanish locale, nothing may change.

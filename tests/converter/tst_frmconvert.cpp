@@ -131,13 +131,14 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
     frmConvert* w = nullptr;
     Controls c{};
 
-  private slots:
-    void init() {
+  protected:
+    void setUpTest() override {
         w = new frmConvert;
         c = controlsOf(w);
         QVERIFY(zelmora::testing::showActive(w));
     }
 
+  private slots:
     void freshWindow() {
         QCOMPARE(w->objectName(), QStringLiteral("frmConvert"));
         QCOMPARE(w->windowTitle(), QStringLiteral("CONVERTIDOR DE UNIDADES"));

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 #include "calculators/calculatorwindows.h"
@@ -149,12 +150,13 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
         freeClosedWindows();
     }
 
-  private slots:
-    void init() {
+  protected:
+    void setUpTest() override {
         menu = new frmMenuPrincipal;
         QVERIFY(zelmora::testing::showActive(menu));
     }
 
+  private slots:
     void freshMenu() {
         QCOMPARE(menu->objectName(), QStringLiteral("frmMenuPrincipal"));
         QCOMPARE(menu->windowTitle(), QStringLiteral("ZELMORA"));
@@ -182,6 +184,76 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
         // Each opening has a pop-up of its own, freed when it closes.
         freeClosedWindows();
         QVERIFY(menu->findChild<QMenu*>() == nullptr);
+    }
+
+    // Where the design puts each control, in twips (15 to a pixel): within a pixel.
+    void controlsStandInTheirPlaces_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("twips");
+        const auto row = [](const char* name, int left, int top, int width, int height) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QRect(left, top, width, height);
+        };
+        row("lblTitle(0)", 480, 120, 7335, 375);
+        row("lblTitle(1)", 480, 420, 7335, 375);
+        row("cmdButton(0)", 480, 840, 2295, 2415);
+        row("cmdButton(1)", 3000, 840, 2295, 2415);
+        row("cmdButton(2)", 5520, 840, 2295, 2415);
+        row("Shape1", 480, 840, 2295, 2415);
+        row("Shape2", 3000, 840, 2295, 2415);
+        row("Shape3", 5520, 840, 2295, 2415);
+        row("lblShow", 480, 3480, 7335, 375);
+        row("imgConf", 480, 3480, 375, 375);
+        row("lblLink(1)", 7320, 3480, 255, 375);
+        row("lblLink(0)", 7560, 3480, 255, 375);
+        row("frmePi", 480, 3840, 7335, 495);
+    }
+    void controlsStandInTheirPlaces() {
+        QFETCH(QString, name);
+        QFETCH(QRect, twips);
+        const QRect place = part(name)->geometry();
+        const auto near = [](int pixels, int inTwips) {
+            return std::abs(pixels * 15 - inTwips) <= 15;
+        };
+        QVERIFY2(near(place.left(), twips.left()) && near(place.top(), twips.top()) &&
+                     near(place.width(), twips.width()) && near(place.height(), twips.height()),
+                 qPrintable(QStringLiteral("%1 stands at %2, %3, %4 x %5")
+                                .arg(name)
+                                .arg(place.left())
+                                .arg(place.top())
+                                .arg(place.width())
+                                .arg(place.height())));
+        QCOMPARE(menu->size(), QSize(8295 / 15, 4455 / 15));
+    }
+
+    // What the status strip reads with the pointer on each control.
+    void statusTextNamesEveryControl_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("cmdButton(0)") << "cmdButton(0)"
+                                      << "CALCULAR FIGURAS";
+        QTest::newRow("cmdButton(1)") << "cmdButton(1)"
+                                      << "TEOREMA DE PITÁGORAS";
+        QTest::newRow("cmdButton(2)") << "cmdButton(2)"
+                                      << "CONVERTIDOR DE UNIDADES";
+        QTest::newRow("imgConf") << "imgConf"
+                                 << "ABRIR OPCIONES";
+        QTest::newRow("lblLink(0)") << "lblLink(0)"
+                                    << "ACERCA DE ZELMORA";
+        QTest::newRow("lblLink(1)") << "lblLink(1)"
+                                    << "MANUAL DE ZELMORA";
+        QTest::newRow("lblTitle(0)") << "lblTitle(0)"
+                                     << "BIENVENIDO";
+        QTest::newRow("lblTitle(1)") << "lblTitle(1)"
+                                     << "BIENVENIDO";
+    }
+    void statusTextNamesEveryControl() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        // From a picture, so that every row changes the text.
+        pointAt(name == QLatin1String("cmdButton(1)") ? QStringLiteral("cmdButton(2)")
+                                                      : QStringLiteral("cmdButton(1)"));
+        pointAt(name);
+        QCOMPARE(status(), text);
     }
 
     void hoverFollowsThePointer() {
@@ -447,6 +519,8 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
         QCOMPARE(seen->buttons.size(), 2);
         QVERIFY(seen->buttons.contains(QStringLiteral("Sí")));
         QVERIFY(seen->buttons.contains(QStringLiteral("No")));
+        // Enter keeps the work open.
+        QCOMPARE(seen->defaultButton, QStringLiteral("No"));
         QVERIFY(menu->isVisible());
         QCOMPARE(openWindows<zelmora::frmVolumen>().size(), 1);
         QCOMPARE(openWindows<zelmora::frmConvert>().size(), 1);

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include "shell/desktopservices.h"
 #include "shell/frmabout.h"
 #include "shell/frmmenuprincipal.h"
+#include "tests/support/userinput.h"
 #include "tests/support/windowsuite.h"
 
 using zelmora::frmMenuPrincipal;
@@ -56,24 +58,15 @@ class HelpLinksTest : public zelmora::testing::WindowSuite {
     QWidget* part(const QString& name) const { return control<QWidget>(menu, name); }
     void click(const QString& name) { QTest::mouseClick(part(name), Qt::LeftButton); }
 
-    // Presses Tab until the control has the focus; false when a whole round never reaches it.
-    bool tabTo(const QString& name) {
-        QWidget* target = part(name);
-        for (int i = 0; i < 20 && !target->hasFocus(); ++i) {
-            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : menu.data(),
-                            Qt::Key_Tab);
-        }
-        return target->hasFocus();
-    }
-
-  private slots:
-    void init() {
+  protected:
+    void setUpTest() override {
         desktop = FakeDesktop();
         menu = new frmMenuPrincipal;
         menu->setDesktopServices(desktop);
         QVERIFY(zelmora::testing::showActive(menu));
     }
 
+  private slots:
     // What "?" does in each case is the manual's own test; here it must answer every click.
     void theManualLinkOpensTheManualOrSaysWhyNot() {
         const auto seen = zelmora::testing::answerNextMessageBox(QMessageBox::Ok);
@@ -124,7 +117,7 @@ class HelpLinksTest : public zelmora::testing::WindowSuite {
         auto* box = control<QLineEdit>(menu, "txtFormat");
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(box, QStringLiteral("8"));
-        QVERIFY(tabTo(focused));
+        QVERIFY(zelmora::testing::tabTo(part(focused)));
         // "?" may answer with a message instead of a page (the page is not beside the test).
         const auto seen = zelmora::testing::answerNextMessageBox();
         click(clicked);
@@ -141,7 +134,7 @@ class HelpLinksTest : public zelmora::testing::WindowSuite {
         if (!panelShown) {
             click(QStringLiteral("imgConf"));
         }
-        QVERIFY(tabTo(clicked));
+        QVERIFY(zelmora::testing::tabTo(part(clicked)));
     }
 
     void theAboutBoxShowsNameMakerProductAndIcon() {
@@ -150,6 +143,11 @@ class HelpLinksTest : public zelmora::testing::WindowSuite {
         QCOMPARE(control<QLabel>(&about, "lblName")->text(), QStringLiteral("Zelmora"));
         QCOMPARE(control<QLabel>(&about, "lblMaker")->text(), QStringLiteral("Quimbel"));
         QCOMPARE(control<QLabel>(&about, "lblProduct")->text(), QStringLiteral("Zelmora"));
+        // In the order the box reads: the name, then the maker, then the product.
+        about.layout()->activate();
+        QVERIFY(control<QLabel>(&about, "lblName")->y() < control<QLabel>(&about, "lblMaker")->y());
+        QVERIFY(control<QLabel>(&about, "lblMaker")->y() <
+                control<QLabel>(&about, "lblProduct")->y());
         QVERIFY(about.isModal());
         QVERIFY(about.findChild<QWidget*>(QStringLiteral("imgIcon")) != nullptr);
     }

@@ -60,8 +60,8 @@ class PiPanelTest : public zelmora::testing::WindowSuite {
         QTest::keyClicks(box(), text);
     }
 
-  private slots:
-    void init() {
+  protected:
+    void setUpTest() override {
         basVar::Pi = 0;
         menu = new frmMenuPrincipal;
         QVERIFY(zelmora::testing::showActive(menu));
@@ -69,6 +69,7 @@ class PiPanelTest : public zelmora::testing::WindowSuite {
         QVERIFY(part("frmePi")->isVisible());
     }
 
+  private slots:
     void panelAtStartDoesNotWritePi() {
         QCOMPARE(box()->text(), QStringLiteral("14"));
         QCOMPARE(piShown(), QStringLiteral("3.14159265358979"));

@@ -72,12 +72,13 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
         QVERIFY(ticks.wait(2000));
     }
 
-  private slots:
-    void init() {
+  protected:
+    void setUpTest() override {
         w = new frmPitagoras;
         QVERIFY(zelmora::testing::showActive(w));
     }
 
+  private slots:
     void freshWindow() {
         QCOMPARE(w->objectName(), QStringLiteral("frmPitagoras"));
         QCOMPARE(w->windowTitle(), QStringLiteral("TEOREMA DE PITÁGORAS"));

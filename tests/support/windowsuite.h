@@ -9,6 +9,7 @@
 
 #include "common/windowstyle.h"
 #include "tests/support/controls.h"
+#include "tests/support/localecheck.h"
 #include "tests/support/modal.h"
 #include "tests/support/typing.h"
 
@@ -65,13 +66,31 @@ inline QString accessibleName(QWidget* widget) {
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
 }
 
-// The fixture of the window suites: each test starts from the program's set-up and ends with
-// every window it opened freed.
+// The fixture of the window suites: the suite runs under the locale it asks for, each test
+// starts from the program's set-up, fails at once on a message box it did not expect, and ends
+// with every window it opened freed. A suite adds to this through the hooks, never in place of it.
 class WindowSuite : public QObject {
     Q_OBJECT
+  protected:
+    virtual void setUpSuite() {}
+    virtual void setUpTest() {}
+    virtual void tearDownTest() {}
+
   private slots:
-    void initTestCase() { setUpWindowTests(); }
-    void cleanup() { closeAllWindows(); }
+    void initTestCase() {
+        QVERIFY(localeIsAsRequested());
+        setUpWindowTests();
+        setUpSuite();
+    }
+    void init() {
+        failOnUnexpectedBoxes();
+        setUpTest();
+    }
+    void cleanup() {
+        tearDownTest();
+        stopFailingOnUnexpectedBoxes();
+        closeAllWindows();
+    }
 };
 
 }  // namespace zelmora::testing
