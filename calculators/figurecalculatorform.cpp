@@ -55,8 +55,18 @@ FigureCalculatorForm::~FigureCalculatorForm() {
 }
 
 void FigureCalculatorForm::buildControls() {
-    const int figureCount = static_cast<int>(table_.figures.size());
+    buildFigureColumn();
+    buildMeasureFrame();
+    buildFormulaFrame();
+    buildHiddenPictures();
+    connectHandlers();
+    // The first figure's side is where the user types first.
+    Text1->setFocus();
+}
 
+// The figure options, in the table's column order.
+void FigureCalculatorForm::buildFigureColumn() {
+    const int figureCount = static_cast<int>(table_.figures.size());
     Frame2 = named(new QFrame(this), QStringLiteral("Frame2"));
     Frame2->setGeometry(8, 8, 132, 236);
     const int rowHeight = 226 / figureCount;
@@ -75,7 +85,10 @@ void FigureCalculatorForm::buildControls() {
     }
     Option[0]->setChecked(true);
     Shape5 = border(Frame2, QStringLiteral("Shape5"));
+}
 
+// The measures with their units, the button, and the answer with its unit.
+void FigureCalculatorForm::buildMeasureFrame() {
     Frame1 = named(new QFrame(this), QStringLiteral("Frame1"));
     Frame1->setGeometry(146, 8, 223, 236);
     setBackground(Frame1, Qt::white);
@@ -87,26 +100,23 @@ void FigureCalculatorForm::buildControls() {
     Label2 = named(new QLabel(QStringLiteral("X"), Frame1), QStringLiteral("Label2"));
     Label2->setGeometry(10, 52, 205, 17);
     Text2 = measureBox(Frame1, QStringLiteral("Text2"), 69);
-    Combo2 = named(new QLabel(QStringLiteral("cm"), Frame1), QStringLiteral("Combo2"));
+    Combo2 = named(new QLabel(Frame1), QStringLiteral("Combo2"));
     Combo2->setGeometry(146, 69, 68, 23);
     Label3 = named(new QLabel(QStringLiteral("X"), Frame1), QStringLiteral("Label3"));
     Label3->setGeometry(10, 98, 205, 17);
     Text3 = measureBox(Frame1, QStringLiteral("Text3"), 115);
-    Combo3 = named(new QLabel(QStringLiteral("cm"), Frame1), QStringLiteral("Combo3"));
+    Combo3 = named(new QLabel(Frame1), QStringLiteral("Combo3"));
     Combo3->setGeometry(146, 115, 68, 23);
-    Text1->setText(QString());
-    Text2->setText(QStringLiteral("0"));
-    Text3->setText(QStringLiteral("0"));
     Label1->setBuddy(Text1);
     Label2->setBuddy(Text2);
     Label3->setBuddy(Text3);
 
-    cmdAnswer = named(new QPushButton(kComputeCaption, Frame1), QStringLiteral("cmdAnswer"));
+    cmdAnswer = named(new QPushButton(Frame1), QStringLiteral("cmdAnswer"));
     cmdAnswer->setGeometry(10, 152, 204, 32);
     // Enter on the focused button presses it, as on any desktop button.
     cmdAnswer->setAutoDefault(true);
 
-    txtAnswer = named(new NumberBox(kEmptyBoxText, Frame1), QStringLiteral("txtAnswer"));
+    txtAnswer = named(new NumberBox(QString(), Frame1), QStringLiteral("txtAnswer"));
     txtAnswer->setGeometry(10, 198, 148, 25);
     txtAnswer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtAnswer->setReadOnly(true);
@@ -137,7 +147,10 @@ void FigureCalculatorForm::buildControls() {
     Combo4->setAccessibleName(QStringLiteral("Unidad del resultado"));
     labelForScreenReaders(Combo4, Combo4->accessibleName());
     Shape6 = border(Frame1, QStringLiteral("Shape6"));
+}
 
+// The formula of the chosen figure and its picture.
+void FigureCalculatorForm::buildFormulaFrame() {
     Frame3 = named(new QFrame(this), QStringLiteral("Frame3"));
     Frame3->setGeometry(8, 250, 361, 39);
     setBackground(Frame3, QColor(224, 224, 224));
@@ -155,8 +168,10 @@ void FigureCalculatorForm::buildControls() {
     imgFig->move(361 - FigurePicture::kSide - 3, 3);
     imgFig->setAccessibleName(QStringLiteral("Figura"));
     Shape1 = border(Frame3, QStringLiteral("Shape1"));
+}
 
-    // The hidden pictures that imgFig copies from.
+// The hidden pictures that imgFig copies from.
+void FigureCalculatorForm::buildHiddenPictures() {
     Frame4 = named(new QFrame(this), QStringLiteral("Frame4"));
     Frame4->hide();
     for (std::size_t i = 0; i < table_.images.size(); ++i) {
@@ -164,8 +179,10 @@ void FigureCalculatorForm::buildControls() {
         image->setPicture(table_.images[i]);
         Image.push_back(image);
     }
+}
 
-    for (int i = 0; i < figureCount; ++i) {
+void FigureCalculatorForm::connectHandlers() {
+    for (int i = 0; i < static_cast<int>(Option.size()); ++i) {
         const int number = i + 1;
         connect(Option[static_cast<std::size_t>(i)], &QRadioButton::toggled, this,
                 [this, number](bool checked) {
@@ -206,11 +223,7 @@ void FigureCalculatorForm::buildControls() {
     for (const int number : table_.columnOrder) {
         chain.push_back(Option[static_cast<std::size_t>(number - 1)]);
     }
-    for (std::size_t i = 1; i < chain.size(); ++i) {
-        setTabOrder(chain[i - 1], chain[i]);
-    }
-    // The first figure's side is where the user types first.
-    Text1->setFocus();
+    setTabChain(chain);
 }
 
 void FigureCalculatorForm::Form_Load() {
@@ -244,14 +257,11 @@ void FigureCalculatorForm::Option_Click(int number) {
 
 void FigureCalculatorForm::Limpiar() {
     for (NumberBox* box : measureBoxes()) {
-        box->setText(QStringLiteral("0"));
+        box->setText(kEmptyBoxText);
     }
-    txtAnswer->setText(QStringLiteral("0"));
+    txtAnswer->setText(kEmptyBoxText);
     Respuesta = 0.0;
-    cmdAnswer->setText(kComputeCaption);
-    for (NumberBox* box : measureBoxes()) {
-        box->setEnabled(true);
-    }
+    setStage(Stage::Entering);
     // Before the window is shown the focus cannot move; the clearing then ends here.
     if (!isVisible()) {
         return;
@@ -311,10 +321,16 @@ void FigureCalculatorForm::cmdAnswer_Click() {
     if (Text1->hasFocus() || Text2->hasFocus() || Text3->hasFocus()) {
         cmdAnswer->setFocus(Qt::OtherFocusReason);
     }
+    setStage(Stage::ShowingAnswer);
+}
+
+void FigureCalculatorForm::setStage(Stage stage) {
+    // The button's caption is the stage; the measures may be edited only while they are entered.
+    const bool entering = stage == Stage::Entering;
+    cmdAnswer->setText(entering ? kComputeCaption : kClearCaption);
     for (NumberBox* box : measureBoxes()) {
-        box->setEnabled(false);
+        box->setEnabled(entering);
     }
-    cmdAnswer->setText(kClearCaption);
 }
 
 void FigureCalculatorForm::Text_GotFocus(NumberBox* box) {

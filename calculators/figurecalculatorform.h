@@ -33,7 +33,16 @@ class FigureCalculatorForm : public QWidget {
     FigureCalculatorForm(const CalculatorTable& table, QWidget* parent);
 
   private:
+    // Entering the measures ("Ver Resultado") or showing the answer ("Limpiar").
+    enum class Stage { Entering, ShowingAnswer };
+
     void buildControls();
+    void buildFigureColumn();
+    void buildMeasureFrame();
+    void buildFormulaFrame();
+    void buildHiddenPictures();
+    void connectHandlers();
+    void setStage(Stage stage);
     void Form_Load();
     void Option_Click(int number);
     void Limpiar();

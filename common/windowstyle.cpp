@@ -220,6 +220,16 @@ void makeToolWindow(QWidget* window, const QString& title, int width, int height
     centerOnScreen(window);
 }
 
+void setTabChain(std::span<QWidget* const> chain) {
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    }
+}
+
+void setTabChain(std::initializer_list<QWidget*> chain) {
+    setTabChain(std::span<QWidget* const>(chain.begin(), chain.size()));
+}
+
 void centerOnScreen(QWidget* window) {
     if (window->findChild<FrameCentring*>(QString(), Qt::FindDirectChildrenOnly) == nullptr) {
         new FrameCentring(window);

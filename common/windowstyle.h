@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <initializer_list>
+#include <span>
 #include <string_view>
 
 class QAbstractButton;
@@ -41,6 +43,10 @@ void setButtonColour(QAbstractButton* button, const QColor& colour);
 
 // A tool window: no owner, fixed client size, freed when closed, minimize and close buttons.
 void makeToolWindow(QWidget* window, const QString& title, int width, int height);
+
+// The Tab order of a window, first to last: each control comes after the one before it.
+void setTabChain(std::initializer_list<QWidget*> chain);
+void setTabChain(std::span<QWidget* const> chain);
 
 // Places a window in the centre of the screen that holds the pointer.
 void centerOnScreen(QWidget* window);

@@ -117,14 +117,8 @@ void frmConvert::buildControls() {
     connect(txtCajaA, &NumberBox::enterPressed, this, &frmConvert::txtCajaA_KeyPress);
     connect(txtCajaB, &NumberBox::enterPressed, this, &frmConvert::txtCajaB_KeyPress);
 
-    QWidget* previous = txtCajaA;
-    for (QWidget* next : {static_cast<QWidget*>(txtCajaB), static_cast<QWidget*>(cmdIzqA),
-                          static_cast<QWidget*>(cmdDerA), static_cast<QWidget*>(cmdIzqB),
-                          static_cast<QWidget*>(cmdDerB), static_cast<QWidget*>(Option2),
-                          static_cast<QWidget*>(Option1), static_cast<QWidget*>(Option3)}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
+    setTabChain(
+        {txtCajaA, txtCajaB, cmdIzqA, cmdDerA, cmdIzqB, cmdDerB, Option2, Option1, Option3});
     // Box A is first in the tab order and takes the focus when the window opens; its "0" is
     // selected, so that the first number typed replaces it.
     txtCajaA->setFocus();

@@ -78,8 +78,7 @@ frmePi::frmePi(QWidget* menu) : QFrame(menu) {
     lblPi = valueLabel(new QLabel(this), QStringLiteral("lblPi"), toQString(panel_.piText), 360);
     announceValue(lblPi, Label2, txtFormat);
 
-    setTabOrder(lblLink2, txtFormat);
-    setTabOrder(txtFormat, lblLink3);
+    setTabChain({lblLink2, txtFormat, lblLink3});
     connect(txtFormat, &QLineEdit::textChanged, this, &frmePi::txtFormat_Change);
     hide();
 }

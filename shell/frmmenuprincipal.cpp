@@ -130,13 +130,9 @@ void frmMenuPrincipal::buildControls() {
                 [this, link] { lblLink_Click(link); });
     }
 
-    setTabOrder(cmdButton[0], cmdButton[1]);
-    setTabOrder(cmdButton[1], cmdButton[2]);
-    setTabOrder(cmdButton[2], imgConf);
-    setTabOrder(imgConf, lblLink[FewerDecimals]);
+    setTabChain({cmdButton[0], cmdButton[1], cmdButton[2], imgConf, lblLink[FewerDecimals]});
     // The panel orders its own "-", box of decimals and "+".
-    setTabOrder(lblLink[MoreDecimals], lblLink[Manual]);
-    setTabOrder(lblLink[Manual], lblLink[About]);
+    setTabChain({lblLink[MoreDecimals], lblLink[Manual], lblLink[About]});
 }
 
 void frmMenuPrincipal::Form_Load() {

@@ -155,15 +155,8 @@ void frmPitagoras::buildControls() {
     connect(cmdShow2, &QPushButton::clicked, this, &frmPitagoras::cmdShow2_Click);
     connect(tmrMoon, &QTimer::timeout, this, &frmPitagoras::tmrMoon_Timer);
 
-    QWidget* previous = txtZ[0];
-    for (QWidget* next : {static_cast<QWidget*>(txtZ[1]), static_cast<QWidget*>(txtZ[2]),
-                          static_cast<QWidget*>(cmdShow1), static_cast<QWidget*>(txtZ[3]),
-                          static_cast<QWidget*>(txtZ[4]), static_cast<QWidget*>(txtZ[5]),
-                          static_cast<QWidget*>(txtZ[6]), static_cast<QWidget*>(cmdShow2),
-                          static_cast<QWidget*>(Check1)}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
+    setTabChain({txtZ[0], txtZ[1], txtZ[2], cmdShow1, txtZ[3], txtZ[4], txtZ[5], txtZ[6], cmdShow2,
+                 Check1});
     // The hypotenuse box, first in the tab order, is emptied for typing when the window's
     // activation gives it the focus.
     txtZ[0]->setFocus();

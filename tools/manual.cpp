@@ -5,11 +5,13 @@
 // the page, zelmora-help.html, and the pictures it shows go to MANUAL_DIR. Every worked example is
 // computed here by the program's core; an example that no longer gives what the text around it
 // says stops the build instead of shipping a manual that disagrees with the program.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
