@@ -17,8 +17,6 @@
 namespace zelmora {
 namespace {
 
-const QString kComputeCaption = QStringLiteral("Ver Resultado");
-const QString kClearCaption = QStringLiteral("Limpiar");
 const QColor kBorder(150, 150, 150);
 
 Shape* border(QWidget* parent, const QString& name) {
@@ -298,11 +296,11 @@ void FigureCalculatorForm::Combo4_Click() {
 
 void FigureCalculatorForm::cmdAnswer_Click() {
     const QString stage = cmdAnswer->text();
-    if (stage == kClearCaption) {
+    if (stage == toQString(kClearCaption)) {
         Limpiar();
         return;
     }
-    if (stage != kComputeCaption) {
+    if (stage != toQString(kComputeCaption)) {
         return;
     }
     for (std::size_t i = 0; i < Option.size(); ++i) {
@@ -327,7 +325,7 @@ void FigureCalculatorForm::cmdAnswer_Click() {
 void FigureCalculatorForm::setStage(Stage stage) {
     // The button's caption is the stage; the measures may be edited only while they are entered.
     const bool entering = stage == Stage::Entering;
-    cmdAnswer->setText(entering ? kComputeCaption : kClearCaption);
+    cmdAnswer->setText(toQString(entering ? kComputeCaption : kClearCaption));
     for (NumberBox* box : measureBoxes()) {
         box->setEnabled(entering);
     }

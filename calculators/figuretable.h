@@ -10,6 +10,10 @@
 // calculator, and the computation that the form's handlers call.
 namespace zelmora {
 
+// The calculator button's caption in each stage: the measures being entered, the answer shown.
+inline constexpr std::string_view kComputeCaption = "Ver Resultado";
+inline constexpr std::string_view kClearCaption = "Limpiar";
+
 enum class FigureShape {
     Square,
     Rectangle,

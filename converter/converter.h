@@ -11,6 +11,8 @@
 // 15 significant digits between them.
 namespace zelmora {
 
+inline constexpr std::string_view kConverterTitle = "CONVERTIDOR DE UNIDADES";
+
 // The to-base factors of the current family: eight doubles indexed from 1, as the unit tables
 // are. An index outside 1 to 8 throws std::out_of_range.
 class FactorArray {

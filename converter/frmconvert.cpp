@@ -8,6 +8,7 @@
 
 #include "common/windowstyle.h"
 #include "converter/converterbox.h"
+#include "converter/unittables.h"
 
 namespace zelmora {
 namespace {
@@ -64,7 +65,7 @@ void setOptionColour(QRadioButton* option, const QColor& colour) {
 
 frmConvert::frmConvert(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmConvert"));
-    makeToolWindow(this, QStringLiteral("CONVERTIDOR DE UNIDADES"), kWidth, kHeight);
+    makeToolWindow(this, toQString(kConverterTitle), kWidth, kHeight);
     buildControls();
     Form_Load();
 }
@@ -74,9 +75,12 @@ void frmConvert::buildControls() {
     lblSafe->setGeometry(320, 16, 17, 17);
     lblSafe->hide();
 
-    Option2 = familyOption(this, QStringLiteral("Option2"), QStringLiteral("Longitud"), 8);
-    Option1 = familyOption(this, QStringLiteral("Option1"), QStringLiteral("Área"), 120);
-    Option3 = familyOption(this, QStringLiteral("Option3"), QStringLiteral("Volumen"), 232);
+    Option2 =
+        familyOption(this, QStringLiteral("Option2"), toQString(familyName(kLengthFamily)), 8);
+    Option1 =
+        familyOption(this, QStringLiteral("Option1"), toQString(familyName(kAreaFamily)), 120);
+    Option3 =
+        familyOption(this, QStringLiteral("Option3"), toQString(familyName(kVolumeFamily)), 232);
     Option2->setChecked(true);
 
     cmdIzqA = arrowButton(this, QStringLiteral("cmdIzqA"), QStringLiteral("<"), 8, 56,
@@ -127,9 +131,7 @@ void frmConvert::buildControls() {
 
 void frmConvert::Form_Load() {
     setBackground(this, kWindowColour);
-    setOptionColour(Option2, kChosen);
-    setOptionColour(Option1, kNotChosen);
-    setOptionColour(Option3, kNotChosen);
+    colourFamilies(kLengthFamily);
     for (QPushButton* button : {cmdIzqA, cmdDerA, cmdIzqB, cmdDerB}) {
         setButtonColour(button, kNotChosen);
     }
@@ -140,26 +142,31 @@ void frmConvert::Form_Load() {
 }
 
 void frmConvert::Option1_Click() {
-    chooseFamily(1);
+    showFamily(kAreaFamily);
 }
 
 void frmConvert::Option2_Click() {
-    chooseFamily(2);
+    showFamily(kLengthFamily);
 }
 
 void frmConvert::Option3_Click() {
-    chooseFamily(3);
+    showFamily(kVolumeFamily);
 }
 
-void frmConvert::chooseFamily(int modo) {
+void frmConvert::showFamily(int modo) {
+    colourFamilies(modo);
+    readBoxes();
+    chooseFamily(state_, texts_, modo);
+    showTexts();
+}
+
+void frmConvert::colourFamilies(int modo) {
+    // The option numbers are the family numbers.
     const std::array<QRadioButton*, 3> options = {Option1, Option2, Option3};
     for (int number = 1; number <= 3; ++number) {
         setOptionColour(options[static_cast<std::size_t>(number - 1)],
                         number == modo ? kChosen : kNotChosen);
     }
-    readBoxes();
-    zelmora::chooseFamily(state_, texts_, modo);
-    showTexts();
 }
 
 void frmConvert::cmdIzqA_Click() {

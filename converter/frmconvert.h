@@ -36,7 +36,9 @@ class frmConvert : public QWidget {
     void txtCajaB_GotFocus();
     void txtCajaA_KeyPress();
     void txtCajaB_KeyPress();
-    void chooseFamily(int modo);
+    // The family chosen, in the colours of the options and in the converter.
+    void showFamily(int modo);
+    void colourFamilies(int modo);
     void arrow(int caja, Step step);
     void GoConvert();
     // The boxes' texts into the converter, before a routine reads them.

@@ -53,6 +53,19 @@ std::span<const UnitRow> unitTable(int modo) {
     }
 }
 
+std::string_view familyName(int modo) {
+    switch (modo) {
+        case kAreaFamily:
+            return "Área";
+        case kLengthFamily:
+            return "Longitud";
+        case kVolumeFamily:
+            return "Volumen";
+        default:
+            return {};
+    }
+}
+
 int unitCount(int modo) {
     return static_cast<int>(unitTable(modo).size());
 }

@@ -18,6 +18,10 @@ inline constexpr int kAreaFamily = 1;    // "Área", base unit the square metre
 inline constexpr int kLengthFamily = 2;  // "Longitud", base unit the metre
 inline constexpr int kVolumeFamily = 3;  // "Volumen", base unit the litre
 
+// The family's name on its option button, by family number; empty for a number that names no
+// family.
+std::string_view familyName(int modo);
+
 // The family's table; empty for a number that names no family.
 std::span<const UnitRow> unitTable(int modo);
 

@@ -24,7 +24,6 @@
 namespace zelmora {
 namespace {
 
-const QString kWelcome = QStringLiteral("BIENVENIDO");
 const QColor kLinkText(224, 224, 224);
 
 // Opens a new, independent tool window with no owner; the menu keeps no reference to it.
@@ -35,35 +34,40 @@ void openTool() {
 
 }  // namespace
 
+const std::array<frmMenuPrincipal::Tool, 3> frmMenuPrincipal::kTools = {{
+    {drawFiguresPicture, kToolTexts[0], [](frmMenuPrincipal& menu) { menu.openFiguresMenu(); }},
+    {drawBeardedHeadPicture, kToolTexts[1], [](frmMenuPrincipal&) { openTool<frmPitagoras>(); }},
+    {drawMeasuresPicture, kToolTexts[2], [](frmMenuPrincipal&) { openTool<frmConvert>(); }},
+}};
+
+const std::array<frmMenuPrincipal::StripLink, 2> frmMenuPrincipal::kStripLinks = {{
+    {"!", kAboutLinkTexts, 504},
+    {"?", kManualLinkTexts, 488},
+}};
+
 frmMenuPrincipal::frmMenuPrincipal(QWidget* parent)
     : QWidget(parent), services_(&systemDesktopServices()) {
     setObjectName(QStringLiteral("frmMenuPrincipal"));
-    makeToolWindow(this, QStringLiteral("ZELMORA"), kWidth, kHeight);
+    makeToolWindow(this, toQString(kMenuTitle), kWidth, kHeight);
     buildControls();
     Form_Load();
 }
 
 void frmMenuPrincipal::buildControls() {
-    const QString titles[] = {QStringLiteral("BIENVENIDO A ZELMORA"),
-                              QStringLiteral("Seleccione una categoría para empezar:")};
     const qreal titleSizes[] = {14.25, 11.25};
     for (int i = 0; i < 2; ++i) {
-        lblTitle[i] = named(new QLabel(titles[i], this), QStringLiteral("lblTitle(%1)").arg(i));
+        lblTitle[i] = named(new QLabel(toQString(kMenuHeadings[i]), this),
+                            QStringLiteral("lblTitle(%1)").arg(i));
         lblTitle[i]->setGeometry(32, 8 + i * 20, 489, 25);
         lblTitle[i]->setAlignment(Qt::AlignCenter);
         lblTitle[i]->setFont(calibri(titleSizes[i]));
     }
 
-    const PictureButton::Drawing pictures[] = {drawFiguresPicture, drawBeardedHeadPicture,
-                                               drawMeasuresPicture};
-    const QString pictureNames[] = {QStringLiteral("Calcular figuras"),
-                                    QStringLiteral("Teorema de Pitágoras"),
-                                    QStringLiteral("Convertidor de unidades")};
     for (int i = 0; i < 3; ++i) {
-        cmdButton[i] =
-            named(new PictureButton(pictures[i], this), QStringLiteral("cmdButton(%1)").arg(i));
+        cmdButton[i] = named(new PictureButton(kTools[i].picture, this),
+                             QStringLiteral("cmdButton(%1)").arg(i));
         cmdButton[i]->setGeometry(32 + i * 168, 56, 153, 161);
-        cmdButton[i]->setAccessibleName(pictureNames[i]);
+        cmdButton[i]->setAccessibleName(toQString(kTools[i].texts.name));
     }
     // The overlays lie above the pictures and let the pointer through to them.
     Shape1 = named(new Shape(this), QStringLiteral("Shape1"));
@@ -76,7 +80,7 @@ void frmMenuPrincipal::buildControls() {
         overlay->setFillColour(QColor(64, 64, 64));
     }
 
-    lblShow = named(new QLabel(kWelcome, this), QStringLiteral("lblShow"));
+    lblShow = named(new QLabel(toQString(kWelcome), this), QStringLiteral("lblShow"));
     lblShow->setGeometry(32, 232, 489, 25);
     lblShow->setAlignment(Qt::AlignCenter);
     lblShow->setFont(calibri(14.25));
@@ -87,21 +91,20 @@ void frmMenuPrincipal::buildControls() {
     // The gear and the links lie above the status strip and take the pointer before it.
     imgConf = named(new PictureButton(drawGearsPicture, this), QStringLiteral("imgConf"));
     imgConf->setGeometry(32, 232, 25, 25);
-    imgConf->setAccessibleName(QStringLiteral("Opciones"));
+    imgConf->setAccessibleName(toQString(kOptionsName));
     // Pressed while the options panel is open, which a screen reader tells.
     imgConf->setCheckable(true);
     // On the dark strip a black border would not show.
     imgConf->setHeldBorderColour(kLinkText);
-    const QString linkTexts[] = {QStringLiteral("!"), QStringLiteral("?")};
-    const QString linkNames[] = {QStringLiteral("Acerca de Zelmora"),
-                                 QStringLiteral("Manual de Zelmora")};
     for (int i = About; i <= Manual; ++i) {
-        lblLink[i] = named(new LinkLabel(linkTexts[i], this), QStringLiteral("lblLink(%1)").arg(i));
-        lblLink[i]->setGeometry(i == About ? 504 : 488, 232, 17, 25);
+        const StripLink& row = kStripLinks[static_cast<std::size_t>(i)];
+        lblLink[i] = named(new LinkLabel(QString::fromLatin1(row.caption), this),
+                           QStringLiteral("lblLink(%1)").arg(i));
+        lblLink[i]->setGeometry(row.left, 232, 17, 25);
         lblLink[i]->setTextColour(kLinkText);
         lblLink[i]->setHeldBorderColour(kLinkText);
         lblLink[i]->setFont(calibri(14.25));
-        lblLink[i]->setAccessibleName(linkNames[i]);
+        lblLink[i]->setAccessibleName(toQString(row.texts.name));
     }
 
     optionsPanel = new frmePi(this);
@@ -145,46 +148,33 @@ void frmMenuPrincipal::Form_Load() {
 }
 
 void frmMenuPrincipal::cmdButton_Click(int index) {
-    switch (index) {
-        case 0: {
-            // At the pointer, or under the picture when it was chosen from the keyboard.
-            const QRect picture(cmdButton[0]->mapToGlobal(QPoint(0, 0)), cmdButton[0]->size());
-            const QPoint at = picture.contains(QCursor::pos())
-                                  ? QCursor::pos()
-                                  : cmdButton[0]->mapToGlobal(cmdButton[0]->rect().center());
-            openFiguresMenu(at);
-            break;
-        }
-        case 1:
-            openTool<frmPitagoras>();
-            break;
-        case 2:
-            openTool<frmConvert>();
-            break;
-        default:
-            break;
-    }
+    kTools[static_cast<std::size_t>(index)].open(*this);
 }
 
-void frmMenuPrincipal::openFiguresMenu(const QPoint& at) {
+void frmMenuPrincipal::openFiguresMenu() {
+    // At the pointer, or under the picture when it was chosen from the keyboard.
+    const QRect picture(cmdButton[0]->mapToGlobal(QPoint(0, 0)), cmdButton[0]->size());
+    const QPoint at = picture.contains(QCursor::pos())
+                          ? QCursor::pos()
+                          : cmdButton[0]->mapToGlobal(cmdButton[0]->rect().center());
     // A pop-up of its own, with items of its own, for each opening, freed once it closes: on
     // Qt 6.4 a pop-up that is kept and shown again leaves a connection behind at every showing,
     // and a screen reader keeps hearing items kept beyond their first pop-up in that one.
     auto* figMenu = named(new QMenu(this), QStringLiteral("figMenu"));
     figMenu->setAttribute(Qt::WA_DeleteOnClose);
-    const auto item = [figMenu](const QString& text, const QString& name) {
-        QAction* action = named(new QAction(text, figMenu), name);
+    const auto item = [figMenu](std::string_view text, const QString& name) {
+        QAction* action = named(new QAction(toQString(text), figMenu), name);
         figMenu->addAction(action);
         return action;
     };
-    connect(item(QStringLiteral("Perímetro"), QStringLiteral("figPerimetro")), &QAction::triggered,
-            this, &frmMenuPrincipal::figPerimetro_Click);
-    connect(item(QStringLiteral("Área"), QStringLiteral("figArea")), &QAction::triggered, this,
+    connect(item(kFigureItems[0], QStringLiteral("figPerimetro")), &QAction::triggered, this,
+            &frmMenuPrincipal::figPerimetro_Click);
+    connect(item(kFigureItems[1], QStringLiteral("figArea")), &QAction::triggered, this,
             &frmMenuPrincipal::figArea_Click);
-    connect(item(QStringLiteral("Volumen"), QStringLiteral("figVolumen")), &QAction::triggered,
-            this, &frmMenuPrincipal::figVolumen_Click);
+    connect(item(kFigureItems[2], QStringLiteral("figVolumen")), &QAction::triggered, this,
+            &frmMenuPrincipal::figVolumen_Click);
     figMenu->addSeparator()->setObjectName(QStringLiteral("Line0"));
-    item(QStringLiteral("Cancelar"), QStringLiteral("figCancel"));
+    item(kFigureItems[3], QStringLiteral("figCancel"));
     figMenu->exec(at);
 }
 
@@ -224,14 +214,11 @@ void frmMenuPrincipal::lblLink_Click(Link link) {
 
 void frmMenuPrincipal::Form_MouseMove() {
     BReset();
-    lblShow->setText(kWelcome);
+    lblShow->setText(toQString(kWelcome));
 }
 
 void frmMenuPrincipal::cmdButton_MouseMove(int index) {
-    const QString texts[] = {QStringLiteral("CALCULAR FIGURAS"),
-                             QStringLiteral("TEOREMA DE PITÁGORAS"),
-                             QStringLiteral("CONVERTIDOR DE UNIDADES")};
-    lblShow->setText(texts[index]);
+    lblShow->setText(toQString(kTools[static_cast<std::size_t>(index)].texts.status));
     overlays()[index]->setFill(Shape::Fill::Darken);
     ShapeOn = static_cast<short>(index + 1);
     BReset();
@@ -239,16 +226,13 @@ void frmMenuPrincipal::cmdButton_MouseMove(int index) {
 
 void frmMenuPrincipal::imgConf_MouseMove() {
     BReset();
-    lblShow->setText(optionsPanel->isVisible() ? QStringLiteral("CERRAR OPCIONES")
-                                               : QStringLiteral("ABRIR OPCIONES"));
+    lblShow->setText(toQString(optionsPanel->isVisible() ? kCloseOptions : kOpenOptions));
 }
 
 void frmMenuPrincipal::lblLink_MouseMove(Link link) {
     BReset();
-    if (link == About) {
-        lblShow->setText(QStringLiteral("ACERCA DE ZELMORA"));
-    } else if (link == Manual) {
-        lblShow->setText(QStringLiteral("MANUAL DE ZELMORA"));
+    if (link == About || link == Manual) {
+        lblShow->setText(toQString(kStripLinks[link].texts.status));
     }
     lblLink[link]->setOpaque(true);
 }
@@ -265,7 +249,7 @@ void frmMenuPrincipal::BReset() {
 }
 
 bool frmMenuPrincipal::Form_Unload() {
-    if (!askYesNo(this, QStringLiteral("¿Seguro de querer cerrar el programa?"))) {
+    if (!askYesNo(this, toQString(kCloseQuestion))) {
         return false;
     }
     // Every window of the program closes with the menu, without further questions.

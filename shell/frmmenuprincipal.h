@@ -3,8 +3,11 @@
 #include <QWidget>
 #include <array>
 
-class QPoint;
+#include "shell/shelltexts.h"
+
 class QLabel;
+class QPainter;
+class QRectF;
 
 namespace zelmora {
 
@@ -37,10 +40,26 @@ class frmMenuPrincipal final : public QWidget {
     // The elements of the link array lblLink.
     enum Link { About = 0, Manual = 1, FewerDecimals = 2, MoreDecimals = 3 };
 
+    // One row per picture, cmdButton(0) to cmdButton(2): its drawing, its texts and what a click
+    // on it opens.
+    struct Tool {
+        void (*picture)(QPainter&, const QRectF&);
+        MenuEntryTexts texts;
+        void (*open)(frmMenuPrincipal& menu);
+    };
+    static const std::array<Tool, 3> kTools;
+    // One row per link of the status strip, lblLink(0) and lblLink(1).
+    struct StripLink {
+        const char* caption;
+        MenuEntryTexts texts;
+        int left;
+    };
+    static const std::array<StripLink, 2> kStripLinks;
+
     void buildControls();
     void Form_Load();
     void cmdButton_Click(int index);
-    void openFiguresMenu(const QPoint& at);
+    void openFiguresMenu();
     void figArea_Click();
     void figPerimetro_Click();
     void figVolumen_Click();

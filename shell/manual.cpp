@@ -6,8 +6,10 @@
 #include <QUrl>
 
 #include "common/messages.h"
+#include "common/windowstyle.h"
 #include "shell/desktopservices.h"
 #include "shell/manualsettings.h"
+#include "shell/shelltexts.h"
 
 namespace zelmora {
 
@@ -24,9 +26,7 @@ void openManual(DesktopServices& services, QWidget* owner, const ManualSource& s
     QString shownAddress;
     if (!source.webAddress.isEmpty()) {
         if (!services.networkIsUp()) {
-            showInformation(owner,
-                            QStringLiteral("Se requiere una conexión a Internet, intente más "
-                                           "tarde."));
+            showInformation(owner, toQString(kNoConnection));
             return;
         }
         address = shownAddress = source.webAddress;

@@ -41,7 +41,7 @@ QFrame* line(QWidget* parent, const QString& name, QFrame::Shape shape, const QR
 
 QPushButton* solveButton(QWidget* parent, const QString& name, const QRect& place,
                          const QString& description) {
-    auto* button = named(new QPushButton(QStringLiteral("Resolver"), parent), name);
+    auto* button = named(new QPushButton(toQString(kSolveCaption), parent), name);
     button->setGeometry(place);
     button->setFont(calibri(12));
     setButtonColour(button, kButtonColour);
@@ -72,7 +72,7 @@ struct BoxTexts {
 
 frmPitagoras::frmPitagoras(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmPitagoras"));
-    makeToolWindow(this, QStringLiteral("TEOREMA DE PITÁGORAS"), kWidth, kHeight);
+    makeToolWindow(this, toQString(kSolverTitle), kWidth, kHeight);
     // Only the close button: the window has neither a minimize nor a maximize button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -139,8 +139,7 @@ void frmPitagoras::buildControls() {
                    Qt::AlignHCenter, 14.25);
     Line2 = line(this, QStringLiteral("Line2"), QFrame::HLine, QRect(352, 48, 81, 1));
 
-    Check1 =
-        named(new QCheckBox(QStringLiteral("Sólo 4 decimales"), this), QStringLiteral("Check1"));
+    Check1 = named(new QCheckBox(toQString(kFourDecimalsCaption), this), QStringLiteral("Check1"));
     Check1->setGeometry(240, 88, 121, 17);
     Check1->setFont(calibri(9.75));
     Check1->setChecked(true);

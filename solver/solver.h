@@ -13,6 +13,11 @@ namespace zelmora {
 // A box whose text is exactly this is the term to compute; 0.0, " 0" or an empty box are not.
 inline constexpr std::string_view kMissingTerm = "0";
 
+// The window's title, its two buttons' caption and its check box's caption.
+inline constexpr std::string_view kSolverTitle = "TEOREMA DE PITÁGORAS";
+inline constexpr std::string_view kSolveCaption = "Resolver";
+inline constexpr std::string_view kFourDecimalsCaption = "Sólo 4 decimales";
+
 inline constexpr std::string_view kNeedTwoData = "Debe introducir al menos 2 datos numéricos.";
 inline constexpr std::string_view kHypotenuseTooShort =
     "La hipotenusa debe ser mayor que los catetos.";

@@ -15,6 +15,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "calculators/figuretable.h"
@@ -23,6 +24,7 @@
 #include "converter/converter.h"
 #include "converter/unittables.h"
 #include "shell/piprecision.h"
+#include "shell/shelltexts.h"
 #include "solver/solver.h"
 
 namespace fs = std::filesystem;
@@ -92,6 +94,30 @@ PictureSize pngSize(const fs::path& file) {
     return {bigEndian(16), bigEndian(20)};
 }
 
+// The program's own texts, which the page's prose names as @NAME@ and which are written here as
+// the program shows them.
+std::string withProgramTexts(std::string_view text) {
+    const std::pair<std::string_view, std::string_view> texts[] = {
+        {"@COMPUTE@", kComputeCaption},
+        {"@CLEAR@", kClearCaption},
+        {"@SOLVER@", kSolverTitle},
+        {"@SOLVE@", kSolveCaption},
+        {"@FOUR_DECIMALS@", kFourDecimalsCaption},
+        {"@CONVERTER@", kConverterTitle},
+        {"@LENGTH@", familyName(kLengthFamily)},
+        {"@AREA@", familyName(kAreaFamily)},
+        {"@VOLUME@", familyName(kVolumeFamily)},
+    };
+    std::string out(text);
+    for (const auto& [name, shown] : texts) {
+        for (std::size_t at = out.find(name); at != std::string::npos;
+             at = out.find(name, at + shown.size())) {
+            out.replace(at, name.size(), shown);
+        }
+    }
+    return out;
+}
+
 class ManualWriter {
   public:
     ManualWriter(fs::path pictures, fs::path manual)
@@ -99,7 +125,7 @@ class ManualWriter {
 
     std::string html;
 
-    void add(std::string_view text) { html += text; }
+    void add(std::string_view text) { html += withProgramTexts(text); }
     void text(std::string_view plain) { html += escaped(plain); }
 
     // A window's picture from the render tool, copied beside the page and shown at the size the
@@ -112,8 +138,9 @@ class ManualWriter {
         const PictureSize size = pngSize(pictures_ / file);
         html += "<figure><img src=\"imagenes/" + file + "\" width=\"" +
                 std::to_string((size.width + 1) / 2) + "\" height=\"" +
-                std::to_string((size.height + 1) / 2) + "\" alt=\"" + escaped(alt) +
-                "\"><figcaption>" + escaped(caption) + "</figcaption></figure>\n";
+                std::to_string((size.height + 1) / 2) + "\" alt=\"" +
+                escaped(withProgramTexts(alt)) + "\"><figcaption>" +
+                escaped(withProgramTexts(caption)) + "</figcaption></figure>\n";
     }
 
   private:
@@ -219,40 +246,53 @@ y unas barras de colores. No hace falta tocar nada: al terminar se abre sola el 
                  "cruzada por una columna amarilla y una banda roja que se encuentran en un "
                  "cuadrado naranja.",
                  "La presentación al terminar su animación.");
-    page.add(R"(</section>
-<section id="menu">
-<h2>El menú principal</h2>
-<p>La ventana <strong>ZELMORA</strong> es el punto de partida. Tiene tres dibujos, uno por
+    const auto strong = [](std::string_view text) {
+        return "<strong>" + escaped(text) + "</strong>";
+    };
+    page.add("</section>\n<section id=\"menu\">\n<h2>El menú principal</h2>\n<p>La ventana " +
+             strong(kMenuTitle) + R"( es el punto de partida. Tiene tres dibujos, uno por
 categoría; al pasar el puntero por encima, el dibujo se oscurece y la franja oscura de abajo dice
 qué abre:</p>
 <ul>
-<li>El dibujo del cuadrado, el círculo y el triángulo (<strong>CALCULAR FIGURAS</strong>) abre un
-menú emergente con las opciones <strong>Perímetro</strong>, <strong>Área</strong>,
-<strong>Volumen</strong> y <strong>Cancelar</strong>. Las tres primeras abren la
-<a href="#calculadoras">calculadora de figuras</a> correspondiente; <strong>Cancelar</strong> (o
+<li>El dibujo del cuadrado, el círculo y el triángulo ()" +
+             strong(kToolTexts[0].status) + R"() abre un
+menú emergente con las opciones )" +
+             strong(kFigureItems[0]) + ", " + strong(kFigureItems[1]) + ",\n" +
+             strong(kFigureItems[2]) + " y " + strong(kFigureItems[3]) +
+             R"(. Las tres primeras abren la
+<a href="#calculadoras">calculadora de figuras</a> correspondiente; )" +
+             strong(kFigureItems[3]) + R"( (o
 pulsar fuera del menú) no abre nada.</li>
-<li>La cabeza con barba (<strong>TEOREMA DE PITÁGORAS</strong>) abre el
+<li>La cabeza con barba ()" +
+             strong(kToolTexts[1].status) + R"() abre el
 <a href="#pitagoras">solucionador de triángulos rectángulos y proporciones</a>.</li>
-<li>La jarra y la cinta métrica (<strong>CONVERTIDOR DE UNIDADES</strong>) abren el
+<li>La jarra y la cinta métrica ()" +
+             strong(kToolTexts[2].status) + R"() abren el
 <a href="#convertidor">convertidor de unidades</a>.</li>
 </ul>
 <p>Cada vez que elige una herramienta se abre una ventana nueva, aunque ya haya otra igual abierta:
 puede tener, por ejemplo, dos calculadoras de área a la vez, cada una con sus propios datos. El
 menú sigue abierto mientras tanto. Cada herramienta se cierra con el botón de cerrar de su
 ventana.</p>
-<p>En la franja oscura están además el engranaje (<strong>ABRIR OPCIONES</strong>), que muestra el
+<p>En la franja oscura están además el engranaje ()" +
+             strong(kOpenOptions) + R"(), que muestra el
 <a href="#pi">panel de los decimales de Pi</a>, y dos enlaces pequeños a la derecha:
-<strong>?</strong> (<strong>MANUAL DE ZELMORA</strong>) abre este manual y <strong>!</strong>
-(<strong>ACERCA DE ZELMORA</strong>) muestra la <a href="#acerca">información del
+<strong>?</strong> ()" +
+             strong(kManualLinkTexts.status) + R"() abre este manual y <strong>!</strong>
+()" + strong(kAboutLinkTexts.status) +
+             R"() muestra la <a href="#acerca">información del
 programa</a>.</p>
 )");
-    page.picture("frmMenuPrincipal",
-                 "Menú principal de Zelmora: el título BIENVENIDO A ZELMORA, "
-                 "tres dibujos (figuras de colores, la cabeza de un hombre con barba, una jarra "
-                 "con agua y una cinta métrica) y debajo la franja oscura con el engranaje, el "
-                 "texto BIENVENIDO y los enlaces ? y !.",
-                 "El menú principal recién abierto.");
-    page.add(R"(<p>Al cerrar el menú, Zelmora pregunta <q>¿Seguro de querer cerrar el programa?</q>.
+    page.picture(
+        "frmMenuPrincipal",
+        "Menú principal de Zelmora: el título " + std::string(kMenuHeadings[0]) +
+            ", "
+            "tres dibujos (figuras de colores, la cabeza de un hombre con barba, una jarra "
+            "con agua y una cinta métrica) y debajo la franja oscura con el engranaje, el "
+            "texto " +
+            std::string(kWelcome) + " y los enlaces ? y !.",
+        "El menú principal recién abierto.");
+    page.add("<p>Al cerrar el menú, Zelmora pregunta <q>" + escaped(kCloseQuestion) + R"(</q>.
 <strong>Sí</strong> cierra el programa entero, con todas las ventanas de herramientas que estén
 abiertas; <strong>No</strong> lo deja todo como estaba.</p>
 </section>
@@ -378,10 +418,10 @@ nombre completo de la figura. Abajo aparecen su fórmula y su dibujo.</li>
 Con <kbd>Intro</kbd> pasa a la casilla siguiente.</li>
 <li>Elija la unidad en que están las medidas (a la derecha de la primera casilla) y la unidad en
 que quiere el resultado (a la derecha del resultado).</li>
-<li>Pulse <strong>Ver Resultado</strong> (o <kbd>Intro</kbd> en la última casilla). El resultado
-aparece en la casilla amarilla y el botón pasa a llamarse <strong>Limpiar</strong>.</li>
+<li>Pulse <strong>@COMPUTE@</strong> (o <kbd>Intro</kbd> en la última casilla). El resultado
+aparece en la casilla amarilla y el botón pasa a llamarse <strong>@CLEAR@</strong>.</li>
 <li>Con el resultado a la vista puede elegir otra unidad del resultado: el mismo resultado se
-muestra en la nueva unidad. <strong>Limpiar</strong>, o elegir otra figura, deja las casillas
+muestra en la nueva unidad. <strong>@CLEAR@</strong>, o elegir otra figura, deja las casillas
 listas para un cálculo nuevo.</li>
 </ol>
 <p>Por ejemplo, un CUADRADO de lado 3 en <code>cm</code> da 9 <code>cm²</code>; si después elige
@@ -436,14 +476,14 @@ std::string proportionResult(const ProportionTexts& boxes, bool fourDecimals, in
 void writeSolver(ManualWriter& page) {
     page.add(R"(<section id="pitagoras">
 <h2>Teorema de Pitágoras y regla de tres</h2>
-<p>La ventana <strong>TEOREMA DE PITÁGORAS</strong> tiene dos calculadoras independientes, cada una
-con su botón <strong>Resolver</strong>. En las dos, el dato que falta se deja en
+<p>La ventana <strong>@SOLVER@</strong> tiene dos calculadoras independientes, cada una
+con su botón <strong>@SOLVE@</strong>. En las dos, el dato que falta se deja en
 <code>0</code>, y el resultado se escribe en esa casilla.</p>
 )");
     page.picture("frmPitagoras-resuelto",
-                 "Ventana TEOREMA DE PITÁGORAS: a la izquierda HIPOTENUSA 5, CATETO A 3 y "
+                 "Ventana @SOLVER@: a la izquierda HIPOTENUSA 5, CATETO A 3 y "
                  "CATETO B 4; a la derecha la proporción 1 / 3 = -123.5 / -370.5, la casilla "
-                 "Sólo 4 decimales marcada y dos botones Resolver.",
+                 "@FOUR_DECIMALS@ marcada y dos botones @SOLVE@.",
                  "El solucionador después de resolver el triángulo y la proporción.");
     const std::string hypotenuse = triangleResult({"0", "3", "4"}, true, 0);
     const std::string legA = triangleResult({"5", "0", "4"}, true, 1);
@@ -457,7 +497,7 @@ con su botón <strong>Resolver</strong>. En las dos, el dato que falta se deja e
         hypotenuse +
         ".</li>\n<li>Hipotenusa 5, cateto B 4 y cateto A <code>0</code>: el cateto A es " + legA +
         ".</li>\n<li>Catetos 1 y 1: la hipotenusa es " + rootTicked +
-        " con <strong>Sólo 4 decimales</strong> marcada, y " + rootFull +
+        " con <strong>@FOUR_DECIMALS@</strong> marcada, y " + rootFull +
         " sin marcar.</li>\n</ul>\n");
     const std::string fourth = proportionResult({"2", "3", "4", "0"}, true, 6);
     const std::string third = proportionResult({"3", "1", "1", "0"}, true, 6);
@@ -467,8 +507,8 @@ con su botón <strong>Resolver</strong>. En las dos, el dato que falta se deja e
         "arriba a la derecha entre abajo a la derecha. Escriba tres términos y deje el que "
         "falta en <code>0</code>. Por ejemplo, 2 / 3 = 4 / <code>0</code> da " +
         fourth + ", y 3 / 1 = 1 / <code>0</code> da " + third +
-        " con <strong>Sólo 4 decimales</strong> marcada.</p>\n");
-    page.add(R"(<p>Con <strong>Sólo 4 decimales</strong> marcada (así se abre la ventana) los
+        " con <strong>@FOUR_DECIMALS@</strong> marcada.</p>\n");
+    page.add(R"(<p>Con <strong>@FOUR_DECIMALS@</strong> marcada (así se abre la ventana) los
 resultados se redondean a cuatro decimales; sin marcar, se escriben completos. Cambiarla no
 modifica lo que ya está escrito.</p>
 <p>Después de resolver, el botón se desactiva hasta que vuelva a faltar un dato: haga doble clic
@@ -514,15 +554,15 @@ ventana: use el botón.</p>
 void writeConverter(ManualWriter& page) {
     page.add(R"(<section id="convertidor">
 <h2>Convertidor de unidades</h2>
-<p>La ventana <strong>CONVERTIDOR DE UNIDADES</strong> convierte longitudes, áreas y volúmenes
-entre unidades métricas. Arriba se elige la familia (<strong>Longitud</strong>,
-<strong>Área</strong> o <strong>Volumen</strong>); la elegida se ve en amarillo. Hay dos casillas,
+<p>La ventana <strong>@CONVERTER@</strong> convierte longitudes, áreas y volúmenes
+entre unidades métricas. Arriba se elige la familia (<strong>@LENGTH@</strong>,
+<strong>@AREA@</strong> o <strong>@VOLUME@</strong>); la elegida se ve en amarillo. Hay dos casillas,
 A y B, cada una con su unidad escrita debajo; los botones <strong>&lt;</strong> y
 <strong>&gt;</strong> de cada casilla cambian su unidad a la anterior o a la siguiente de la
 lista.</p>
 )");
     page.picture("frmConvert-volumen",
-                 "Ventana CONVERTIDOR DE UNIDADES con la familia Volumen elegida: la casilla A "
+                 "Ventana @CONVERTER@ con la familia @VOLUME@ elegida: la casilla A "
                  "con 5 en Mililitros y la casilla B con 0.005 en Litros.",
                  "El convertidor con 5 mililitros pasados a litros.");
     ConverterState state;
@@ -542,18 +582,14 @@ lista.</p>
         "unidades con que se abre la ventana, " +
         escaped(lengthExample) +
         ". Cambiar de familia o pulsar una flecha convierte de nuevo en el acto: con el 5 "
-        "todavía en la casilla A, elegir <strong>Área</strong> muestra que " +
+        "todavía en la casilla A, elegir <strong>@AREA@</strong> muestra que " +
         escaped(areaExample) +
         ". Una flecha convierte desde su propia casilla: el número de esa casilla se queda "
         "y pasa a contar en la unidad nueva. Cada familia recuerda las últimas unidades de "
         "cada casilla.</p>\n<p>Cada casilla admite hasta 15 caracteres escritos; los "
         "resultados se muestran completos.</p>\n");
-    struct Family {
-        int modo;
-        std::string_view name;
-    };
-    for (const auto& [modo, name] : {Family{kLengthFamily, "Longitud"}, Family{kAreaFamily, "Área"},
-                                     Family{kVolumeFamily, "Volumen"}}) {
+    for (const int modo : {kLengthFamily, kAreaFamily, kVolumeFamily}) {
+        const std::string_view name = familyName(modo);
         const std::span<const UnitRow> units = unitTable(modo);
         std::string_view base;
         for (const UnitRow& unit : units) {
@@ -616,12 +652,12 @@ menú, los dibujos, el engranaje y los enlaces <strong>?</strong> y <strong>!</s
 <kbd>Intro</kbd> o con la barra espaciadora; el menú emergente de las figuras se recorre con las
 flechas.</li>
 <li>En una calculadora de figuras, <kbd>Intro</kbd> en una casilla pasa a la siguiente y, en la
-última, calcula. Después el foco queda en <strong>Limpiar</strong>, así que otro <kbd>Intro</kbd>
+última, calcula. Después el foco queda en <strong>@CLEAR@</strong>, así que otro <kbd>Intro</kbd>
 deja la ventana lista para la figura siguiente. Las figuras y las unidades se eligen con las
 flechas.</li>
 <li>En el convertidor, <kbd>Intro</kbd> en una casilla convierte su número a la otra.</li>
 <li>En el solucionador, <kbd>Tab</kbd> llega a cada casilla y a los botones
-<strong>Resolver</strong>, que se pulsan con la barra espaciadora.</li>
+<strong>@SOLVE@</strong>, que se pulsan con la barra espaciadora.</li>
 <li>Una casilla que muestra <code>0</code> se vacía al entrar en ella, para escribir encima; si la
 deja vacía, vuelve a mostrar <code>0</code>.</li>
 <li>Los mensajes se cierran con <kbd>Intro</kbd>; en la pregunta de cierre, <kbd>Intro</kbd>
@@ -641,8 +677,8 @@ el nombre del programa, el fabricante y el producto. No necesita conexión a Int
 instala con el programa y se abre sin conexión a Internet. Si Zelmora no lo encuentra, o no puede
 abrir el navegador, lo dice con un mensaje; en el segundo caso el mensaje indica dónde está el
 manual para abrirlo a mano. Si el manual se consulta en la web de Quimbel, el enlace comprueba
-antes la conexión y, sin ella, muestra <q>Se requiere una conexión a Internet, intente más
-tarde.</q></p>
+antes la conexión y, sin ella, muestra <q>)" +
+             escaped(kNoConnection) + R"(</q></p>
 </section>
 </main>
 <footer>
