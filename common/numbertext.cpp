@@ -98,14 +98,8 @@ constexpr std::size_t kKeptDigits = 800;
     return std::from_chars(text.data(), end, value).ec;
 }
 
-ParsedNumber parseDecimal(std::string_view s, std::size_t& stop) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        negative = s[i] == '-';
-        ++i;
-    }
-    const std::size_t numberStart = i;
+// The digits of a decimal number, before and after its point, as they are scanned.
+struct ScannedDigits {
     std::size_t digits = 0;
     // Decimal exponent of the first significant digit, before the exponent part is added: with
     // it, the size of the number is known before any digit is converted.
@@ -118,7 +112,8 @@ ParsedNumber parseDecimal(std::string_view s, std::size_t& stop) {
     int mantissaDigits = 0;
     long long fractionDigits = 0;
     bool exact = true;
-    const auto take = [&](char c, bool fraction) {
+
+    void take(char c, bool fraction) {
         if (!significant || !exact) {
             return;
         }
@@ -129,67 +124,78 @@ ParsedNumber parseDecimal(std::string_view s, std::size_t& stop) {
         mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
         ++mantissaDigits;
         fractionDigits += fraction ? 1 : 0;
-    };
+    }
+};
+
+// Scans the digits from i on, and the point with the digits after it; where they end. The digits
+// on either side of the point may be missing ("5.", ".5"), not both.
+std::size_t scanDigits(std::string_view s, std::size_t i, ScannedDigits& d) {
     while (i < s.size() && isDigit(s[i])) {
-        if (significant) {
-            ++magnitude;
+        if (d.significant) {
+            ++d.magnitude;
         } else if (s[i] != '0') {
-            significant = true;
+            d.significant = true;
         }
-        take(s[i], false);
-        ++digits;
+        d.take(s[i], false);
+        ++d.digits;
         ++i;
     }
-    // The digits on either side of the point may be missing ("5.", ".5"), not both.
     if (i < s.size() && s[i] == '.') {
         ++i;
         while (i < s.size() && isDigit(s[i])) {
-            if (!significant) {
-                --magnitude;
-                significant = s[i] != '0';
-                fractionDigits += significant ? 0 : 1;
+            if (!d.significant) {
+                --d.magnitude;
+                d.significant = s[i] != '0';
+                d.fractionDigits += d.significant ? 0 : 1;
             }
-            take(s[i], true);
-            ++digits;
+            d.take(s[i], true);
+            ++d.digits;
             ++i;
         }
     }
-    const std::size_t numberEnd = i;
-    if (digits == 0) {
-        stop = i;
-        return {};
+    return i;
+}
+
+// Scans an exponent part ("E5", "e-7") at i into exponent, capped; where it ends, or i itself
+// when no exponent with a digit stands there.
+std::size_t scanExponent(std::string_view s, std::size_t i, long long& exponent) {
+    exponent = 0;
+    if (i >= s.size() || (s[i] != 'E' && s[i] != 'e')) {
+        return i;
     }
-    long long exponent = 0;
-    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
-        std::size_t j = i + 1;
-        bool negativeExponent = false;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
-            negativeExponent = s[j] == '-';
-            ++j;
-        }
-        if (j < s.size() && isDigit(s[j])) {
-            while (j < s.size() && isDigit(s[j])) {
-                if (exponent < kExponentCap) {
-                    exponent = exponent * 10 + (s[j] - '0');
-                }
-                ++j;
-            }
-            if (negativeExponent) {
-                exponent = -exponent;
-            }
-            i = j;
-        }
+    std::size_t j = i + 1;
+    bool negativeExponent = false;
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+        negativeExponent = s[j] == '-';
+        ++j;
     }
-    stop = i;
+    if (j >= s.size() || !isDigit(s[j])) {
+        return i;
+    }
+    while (j < s.size() && isDigit(s[j])) {
+        if (exponent < kExponentCap) {
+            exponent = exponent * 10 + (s[j] - '0');
+        }
+        ++j;
+    }
+    if (negativeExponent) {
+        exponent = -exponent;
+    }
+    return j;
+}
+
+// The double nearest to the scanned digits (whose text is digitsText) times ten to the exponent.
+ParsedNumber nearestDouble(std::string_view digitsText, const ScannedDigits& d, long long exponent,
+                           bool negative) {
     const ParsedNumber zero = {negative ? -0.0 : 0.0, false};
-    if (!significant) {
+    if (!d.significant) {
         return zero;
     }
     // Both the digits and the power of ten are exact doubles, so one multiplication or division
     // rounds correctly.
-    const long long scale = exponent - fractionDigits;
-    if (exact && scale >= -22 && scale <= 22) {
-        const double whole = static_cast<double>(mantissa);
+    const long long scale = exponent - d.fractionDigits;
+    if (d.exact && scale >= -22 && scale <= 22) {
+        const double whole = static_cast<double>(d.mantissa);
         const double power =
             kExactPowersOfTen[static_cast<std::size_t>(scale < 0 ? -scale : scale)];
         const double value = scale < 0 ? whole / power : whole * power;
@@ -197,7 +203,7 @@ ParsedNumber parseDecimal(std::string_view s, std::size_t& stop) {
     }
     // At 10^309 or more the number is beyond the largest double (1.8 x 10^308); below 10^-324 it
     // is nearer 0 than the smallest (4.9 x 10^-324).
-    const long long leading = magnitude + exponent;
+    const long long leading = d.magnitude + exponent;
     const ParsedNumber beyond = {negative ? -kInfinity : kInfinity, true};
     if (leading > 308) {
         return beyond;
@@ -206,11 +212,31 @@ ParsedNumber parseDecimal(std::string_view s, std::size_t& stop) {
         return zero;
     }
     double value = 0.0;
-    if (readLongDecimal(s.substr(numberStart, numberEnd - numberStart), leading, value) ==
-        std::errc::result_out_of_range) {
+    if (readLongDecimal(digitsText, leading, value) == std::errc::result_out_of_range) {
         return leading < 0 ? zero : beyond;
     }
     return {negative ? -value : value, false};
+}
+
+ParsedNumber parseDecimal(std::string_view s, std::size_t& stop) {
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    const std::size_t numberStart = i;
+    ScannedDigits digits;
+    i = scanDigits(s, i, digits);
+    const std::size_t numberEnd = i;
+    if (digits.digits == 0) {
+        stop = i;
+        return {};
+    }
+    long long exponent = 0;
+    stop = scanExponent(s, i, exponent);
+    return nearestDouble(s.substr(numberStart, numberEnd - numberStart), digits, exponent,
+                         negative);
 }
 
 ParsedNumber parseWithoutBlanks(std::string_view s, std::size_t& stop) {

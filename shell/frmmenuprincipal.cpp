@@ -80,32 +80,7 @@ void frmMenuPrincipal::buildControls() {
         overlay->setFillColour(QColor(64, 64, 64));
     }
 
-    lblShow = named(new QLabel(toQString(kWelcome), this), QStringLiteral("lblShow"));
-    lblShow->setGeometry(32, 232, 489, 25);
-    lblShow->setAlignment(Qt::AlignCenter);
-    lblShow->setFont(calibri(14.25));
-    QPalette strip = lblShow->palette();
-    strip.setColor(QPalette::WindowText, kLinkText);
-    lblShow->setPalette(strip);
-
-    // The gear and the links lie above the status strip and take the pointer before it.
-    imgConf = named(new PictureButton(drawGearsPicture, this), QStringLiteral("imgConf"));
-    imgConf->setGeometry(32, 232, 25, 25);
-    imgConf->setAccessibleName(toQString(kOptionsName));
-    // Pressed while the options panel is open, which a screen reader tells.
-    imgConf->setCheckable(true);
-    // On the dark strip a black border would not show.
-    imgConf->setHeldBorderColour(kLinkText);
-    for (int i = About; i <= Manual; ++i) {
-        const StripLink& row = kStripLinks[static_cast<std::size_t>(i)];
-        lblLink[i] = named(new LinkLabel(QString::fromLatin1(row.caption), this),
-                           QStringLiteral("lblLink(%1)").arg(i));
-        lblLink[i]->setGeometry(row.left, 232, 17, 25);
-        lblLink[i]->setTextColour(kLinkText);
-        lblLink[i]->setHeldBorderColour(kLinkText);
-        lblLink[i]->setFont(calibri(14.25));
-        lblLink[i]->setAccessibleName(toQString(row.texts.name));
-    }
+    buildStatusStrip();
 
     optionsPanel = new frmePi(this);
     lblLink[FewerDecimals] = optionsPanel->fewerLink();
@@ -136,6 +111,36 @@ void frmMenuPrincipal::buildControls() {
     setTabChain({cmdButton[0], cmdButton[1], cmdButton[2], imgConf, lblLink[FewerDecimals]});
     // The panel orders its own "-", box of decimals and "+".
     setTabChain({lblLink[MoreDecimals], lblLink[Manual], lblLink[About]});
+}
+
+// The dark strip with the status text, and above it the gear and the "?" and "!" links.
+void frmMenuPrincipal::buildStatusStrip() {
+    lblShow = named(new QLabel(toQString(kWelcome), this), QStringLiteral("lblShow"));
+    lblShow->setGeometry(32, 232, 489, 25);
+    lblShow->setAlignment(Qt::AlignCenter);
+    lblShow->setFont(calibri(14.25));
+    QPalette strip = lblShow->palette();
+    strip.setColor(QPalette::WindowText, kLinkText);
+    lblShow->setPalette(strip);
+
+    // The gear and the links lie above the status strip and take the pointer before it.
+    imgConf = named(new PictureButton(drawGearsPicture, this), QStringLiteral("imgConf"));
+    imgConf->setGeometry(32, 232, 25, 25);
+    imgConf->setAccessibleName(toQString(kOptionsName));
+    // Pressed while the options panel is open, which a screen reader tells.
+    imgConf->setCheckable(true);
+    // On the dark strip a black border would not show.
+    imgConf->setHeldBorderColour(kLinkText);
+    for (int i = About; i <= Manual; ++i) {
+        const StripLink& row = kStripLinks[static_cast<std::size_t>(i)];
+        lblLink[i] = named(new LinkLabel(QString::fromLatin1(row.caption), this),
+                           QStringLiteral("lblLink(%1)").arg(i));
+        lblLink[i]->setGeometry(row.left, 232, 17, 25);
+        lblLink[i]->setTextColour(kLinkText);
+        lblLink[i]->setHeldBorderColour(kLinkText);
+        lblLink[i]->setFont(calibri(14.25));
+        lblLink[i]->setAccessibleName(toQString(row.texts.name));
+    }
 }
 
 void frmMenuPrincipal::Form_Load() {

@@ -57,6 +57,7 @@ class frmMenuPrincipal final : public QWidget {
     static const std::array<StripLink, 2> kStripLinks;
 
     void buildControls();
+    void buildStatusStrip();
     void Form_Load();
     void cmdButton_Click(int index);
     void openFiguresMenu();

@@ -80,24 +80,7 @@ std::function<void(QWidget*)> computing(int figure, const char* a, const char* b
     };
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: zelmora-render OUTPUT_DIR [SCALE]\n");
-        return 2;
-    }
-    if (argc > 2) {
-        qputenv("QT_SCALE_FACTOR", argv[2]);
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    zelmora::setUpApplication(app);
-    QDir directory(QString::fromLocal8Bit(argv[1]));
-    directory.mkpath(QStringLiteral("."));
-
+void renderCalculators(const QDir& directory) {
     render(new zelmora::frmArea, directory, QStringLiteral("frmArea"));
     render(new zelmora::frmArea, directory, QStringLiteral("frmArea-trapecio"),
            computing(5, "5", "3", "2"));
@@ -107,6 +90,9 @@ int main(int argc, char* argv[]) {
            computing(3, "3", "4", "5"));
     render(new zelmora::frmVolumen, directory, QStringLiteral("frmVolumen"),
            computing(2, "2", "3", "4"));
+}
+
+void renderShell(const QDir& directory) {
     render(new zelmora::frmMenuPrincipal, directory, QStringLiteral("frmMenuPrincipal"));
     render(new zelmora::frmMenuPrincipal, directory, QStringLiteral("frmMenuPrincipal-lit"),
            [](QWidget* menu) { moveOver(menu, QStringLiteral("cmdButton(1)")); });
@@ -137,7 +123,9 @@ int main(int argc, char* argv[]) {
         timer("Timer3")->stop();
         render(splash, directory, name);
     }
+}
 
+void renderConverter(const QDir& directory) {
     render(new zelmora::frmConvert, directory, QStringLiteral("frmConvert"));
     render(new zelmora::frmConvert, directory, QStringLiteral("frmConvert-volumen"),
            [](QWidget* converter) {
@@ -159,7 +147,9 @@ int main(int argc, char* argv[]) {
                QTest::keyClick(control<QWidget>(converter, QStringLiteral("txtCajaA")),
                                Qt::Key_Return);
            });
+}
 
+void renderSolver(const QDir& directory) {
     render(new zelmora::frmPitagoras, directory, QStringLiteral("frmPitagoras"));
     render(new zelmora::frmPitagoras, directory, QStringLiteral("frmPitagoras-resuelto"),
            [](QWidget* solver) {
@@ -183,5 +173,29 @@ int main(int argc, char* argv[]) {
                click(solver, QStringLiteral("cmdShow1"));
                click(solver, QStringLiteral("cmdShow2"));
            });
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: zelmora-render OUTPUT_DIR [SCALE]\n");
+        return 2;
+    }
+    if (argc > 2) {
+        qputenv("QT_SCALE_FACTOR", argv[2]);
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    zelmora::setUpApplication(app);
+    QDir directory(QString::fromLocal8Bit(argv[1]));
+    directory.mkpath(QStringLiteral("."));
+
+    renderCalculators(directory);
+    renderShell(directory);
+    renderConverter(directory);
+    renderSolver(directory);
     return 0;
 }
