@@ -10,6 +10,7 @@
 #include "calculators/figurepicture.h"
 #include "common/accessibility.h"
 #include "common/basvar.h"
+#include "common/bridge.h"
 #include "common/numberbox.h"
 #include "common/shape.h"
 #include "common/windowstyle.h"

@@ -10,9 +10,10 @@
 namespace zelmora {
 namespace {
 
+// The faces of a solid: the front, the top and the side away from the light.
 const QColor kFront(226, 38, 38);
 const QColor kTop(244, 120, 120);
-const QColor kSide(170, 22, 22);
+const QColor kSideFace(170, 22, 22);
 const QColor kOutline(Qt::black);
 const QColor kFrame(160, 160, 160);
 
@@ -39,7 +40,7 @@ void drawBox(QPainter& painter, QRectF front, QPointF depth) {
     face(painter,
          QPolygonF{front.topRight(), front.topRight() + depth, front.bottomRight() + depth,
                    front.bottomRight()},
-         kSide);
+         kSideFace);
     painter.setBrush(kFront);
     painter.drawRect(front);
 }
@@ -65,9 +66,9 @@ void drawCylinder(QPainter& painter) {
     body.lineTo(right, top);
     body.closeSubpath();
     QLinearGradient shade(left, 0, right, 0);
-    shade.setColorAt(0.0, kSide);
+    shade.setColorAt(0.0, kSideFace);
     shade.setColorAt(0.35, kFront);
-    shade.setColorAt(1.0, kSide);
+    shade.setColorAt(1.0, kSideFace);
     painter.setBrush(shade);
     painter.drawPath(body);
     painter.setBrush(kTop);
@@ -83,9 +84,9 @@ void drawCone(QPainter& painter) {
     body.arcTo(base, 180, 180);
     body.closeSubpath();
     QLinearGradient shade(base.left(), 0, base.right(), 0);
-    shade.setColorAt(0.0, kSide);
+    shade.setColorAt(0.0, kSideFace);
     shade.setColorAt(0.35, kFront);
-    shade.setColorAt(1.0, kSide);
+    shade.setColorAt(1.0, kSideFace);
     painter.setBrush(shade);
     painter.drawPath(body);
     painter.setBrush(Qt::NoBrush);
@@ -161,7 +162,7 @@ void drawFigure(QPainter& painter, FigureShape shape) {
             break;
         case FigureShape::Prism: {
             const QPointF a(4.5, 28.5), b(19.5, 28.5), c(12, 13.5), depth(8.5, -7.5);
-            face(painter, QPolygonF{c, c + depth, b + depth, b}, kSide);
+            face(painter, QPolygonF{c, c + depth, b + depth, b}, kSideFace);
             face(painter, QPolygonF{a, b, c}, kFront);
             break;
         }
@@ -174,7 +175,7 @@ void drawFigure(QPainter& painter, FigureShape shape) {
         case FigureShape::Pyramid: {
             const QPointF apex(16.5, 4.5), left(4.5, 25.5), front(19.5, 29.5), right(29.5, 22.5);
             face(painter, QPolygonF{apex, left, front}, kFront);
-            face(painter, QPolygonF{apex, front, right}, kSide);
+            face(painter, QPolygonF{apex, front, right}, kSideFace);
             break;
         }
         case FigureShape::Octahedron: {
@@ -183,7 +184,7 @@ void drawFigure(QPainter& painter, FigureShape shape) {
             face(painter, QPolygonF{top, left, front}, kTop);
             face(painter, QPolygonF{top, front, right}, kFront);
             face(painter, QPolygonF{bottom, left, front}, kFront);
-            face(painter, QPolygonF{bottom, front, right}, kSide);
+            face(painter, QPolygonF{bottom, front, right}, kSideFace);
             break;
         }
     }

@@ -211,10 +211,15 @@ void setButtonColour(QAbstractButton* button, const QColor& colour) {
                  colour.darker(120).name(), kFocusLine.name(), kDisabledText.name()));
 }
 
-void makeToolWindow(QWidget* window, const QString& title, int width, int height) {
+void makeToolWindow(QWidget* window, const QString& title, int width, int height,
+                    TitleButtons buttons) {
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    Qt::WindowFlags flags =
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    if (buttons == TitleButtons::MinimizeAndClose) {
+        flags |= Qt::WindowMinimizeButtonHint;
+    }
+    window->setWindowFlags(flags);
     window->setWindowTitle(title);
     window->setFixedSize(width, height);
     centerOnScreen(window);

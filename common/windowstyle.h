@@ -5,7 +5,6 @@
 #include <QString>
 #include <initializer_list>
 #include <span>
-#include <string_view>
 
 class QAbstractButton;
 class QApplication;
@@ -41,8 +40,12 @@ void setBackground(QWidget* widget, const QColor& colour);
 // A button face in the colour, with a text colour that stays legible on it.
 void setButtonColour(QAbstractButton* button, const QColor& colour);
 
-// A tool window: no owner, fixed client size, freed when closed, minimize and close buttons.
-void makeToolWindow(QWidget* window, const QString& title, int width, int height);
+// The buttons a tool window's title bar shows.
+enum class TitleButtons { MinimizeAndClose, CloseOnly };
+
+// A tool window: no owner, fixed client size, freed when closed, centred on the screen.
+void makeToolWindow(QWidget* window, const QString& title, int width, int height,
+                    TitleButtons buttons = TitleButtons::MinimizeAndClose);
 
 // The Tab order of a window, first to last: each control comes after the one before it.
 void setTabChain(std::initializer_list<QWidget*> chain);
@@ -50,16 +53,5 @@ void setTabChain(std::span<QWidget* const> chain);
 
 // Places a window in the centre of the screen that holds the pointer.
 void centerOnScreen(QWidget* window);
-
-// A control under its name in the window, which tests and screen readers find it by.
-template <typename T>
-T* named(T* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-inline QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace zelmora

@@ -6,6 +6,7 @@
 #include <array>
 #include <utility>
 
+#include "common/bridge.h"
 #include "common/windowstyle.h"
 #include "converter/converterbox.h"
 #include "converter/unittables.h"

@@ -7,6 +7,7 @@
 
 #include "common/accessibility.h"
 #include "common/basvar.h"
+#include "common/bridge.h"
 #include "common/windowstyle.h"
 #include "shell/menucontrols.h"
 

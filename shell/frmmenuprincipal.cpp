@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "calculators/calculatorwindows.h"
+#include "common/bridge.h"
 #include "common/messages.h"
 #include "common/shape.h"
 #include "common/windowstyle.h"

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "common/bridge.h"
 #include "common/messages.h"
 #include "common/windowstyle.h"
 #include "shell/desktopservices.h"

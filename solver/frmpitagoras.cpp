@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <string>
 
+#include "common/bridge.h"
 #include "common/messages.h"
 #include "common/numberbox.h"
 #include "common/windowstyle.h"
@@ -72,11 +73,8 @@ struct BoxTexts {
 
 frmPitagoras::frmPitagoras(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmPitagoras"));
-    makeToolWindow(this, toQString(kSolverTitle), kWidth, kHeight);
     // Only the close button: the window has neither a minimize nor a maximize button.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    centerOnScreen(this);
+    makeToolWindow(this, toQString(kSolverTitle), kWidth, kHeight, TitleButtons::CloseOnly);
     buildControls();
     Form_Load();
 }

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "calculators/figuretable.h"
+#include "common/bridge.h"
 #include "common/numbertext.h"
 #include "common/windowstyle.h"
 #include "tests/support/localecheck.h"
