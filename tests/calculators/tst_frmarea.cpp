@@ -544,27 +544,14 @@ class FrmAreaTest : public zelmora::testing::WindowSuite {
     }
 
     void closedWindowsFreeThemselves() {
-        const auto countWindows = [] {
-            const QWidgetList widgets = QApplication::allWidgets();
-            return std::count_if(widgets.begin(), widgets.end(), [](QWidget* widget) {
-                return qobject_cast<frmArea*>(widget) != nullptr;
-            });
-        };
-        const auto before = countWindows();
-        const auto widgetsBefore = QApplication::allWidgets().size();
-        for (int i = 0; i < 300; ++i) {
-            auto* calculator = new frmArea;
-            calculator->show();
-            QTest::keyClicks(control<QLineEdit>(calculator, QStringLiteral("Text1")), "7");
-            QTest::mouseClick(control<QPushButton>(calculator, QStringLiteral("cmdAnswer")),
-                              Qt::LeftButton);
-            QCOMPARE(control<QLineEdit>(calculator, QStringLiteral("txtAnswer"))->text(),
-                     QStringLiteral("49"));
-            QVERIFY(calculator->close());
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(countWindows(), before);
-        QCOMPARE(QApplication::allWidgets().size(), widgetsBefore);
+        QVERIFY(
+            zelmora::testing::closedWindowsFreeThemselves<frmArea>(300, [](frmArea* calculator) {
+                QTest::keyClicks(control<QLineEdit>(calculator, QStringLiteral("Text1")), "7");
+                QTest::mouseClick(control<QPushButton>(calculator, QStringLiteral("cmdAnswer")),
+                                  Qt::LeftButton);
+                return control<QLineEdit>(calculator, QStringLiteral("txtAnswer"))->text() ==
+                       QStringLiteral("49");
+            }));
     }
 };
 

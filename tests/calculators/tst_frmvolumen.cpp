@@ -9,7 +9,6 @@
 #include "tests/support/userinput.h"
 #include "tests/support/windowsuite.h"
 
-using zelmora::frmPerimetro;
 using zelmora::frmVolumen;
 using zelmora::testing::clickOption;
 using zelmora::testing::control;
@@ -40,9 +39,9 @@ void compute(QWidget* form, const QString& a) {
 
 }  // namespace
 
-// The perimeter calculator, whose answer units are the measure units, and the volume calculator,
-// whose answer-unit box can be typed into and is written without choosing an item.
-class FrmPerimetroVolumenTest : public zelmora::testing::WindowSuite {
+// The volume calculator, whose answer-unit box can be typed into and is written without choosing
+// an item.
+class FrmVolumenTest : public zelmora::testing::WindowSuite {
     Q_OBJECT
   private:
     frmVolumen* w = nullptr;
@@ -64,39 +63,6 @@ class FrmPerimetroVolumenTest : public zelmora::testing::WindowSuite {
     }
 
   private slots:
-    void perimeterAnswerUnitFollowsTheMeasureUnit() {
-        auto* p = new frmPerimetro;
-        QVERIFY(zelmora::testing::showActive(p));
-        QCOMPARE(p->windowTitle(), QStringLiteral("CALCULANDO PERÍMETRO"));
-        QCOMPARE(p->objectName(), QStringLiteral("frmPerimetro"));
-        QCOMPARE(p->findChildren<QRadioButton*>().size(), 8);
-        QCOMPARE(combo(p, "Combo4")->currentText(), QStringLiteral("cm"));
-        QVERIFY(!combo(p, "Combo4")->isEditable());
-        compute(p, QStringLiteral("3"));
-        QCOMPARE(box(p, "txtAnswer")->text(), QStringLiteral("12"));
-        QVERIFY(pickFromList(combo(p, "Combo1"), QStringLiteral("m")));
-        QCOMPARE(combo(p, "Combo4")->currentText(), QStringLiteral("m"));
-        QCOMPARE(box(p, "txtAnswer")->text(), QStringLiteral("12"));
-        QVERIFY(pickFromList(combo(p, "Combo4"), QStringLiteral("cm")));
-        QCOMPARE(box(p, "txtAnswer")->text(), QStringLiteral("1200"));
-        QVERIFY(pickFromList(combo(p, "Combo4"), QStringLiteral("km")));
-        QCOMPARE(box(p, "txtAnswer")->text(), QStringLiteral("0.012"));
-    }
-
-    void perimeterFiguresInTheWindow() {
-        auto* p = new frmPerimetro;
-        QVERIFY(zelmora::testing::showActive(p));
-        clickOption(option(p, 8));  // CIRCUNFERENC.
-        QCOMPARE(label(p, "lblForm")->text(), QStringLiteral("Pi * D"));
-        QCOMPARE(label(p, "Label1")->text(), QStringLiteral("Diametro: (D)"));
-        compute(p, QStringLiteral("2"));
-        QCOMPARE(box(p, "txtAnswer")->text(), QStringLiteral("6.283185308"));
-        clickOption(option(p, 4));  // POLÍGONO REG.: a count of sides, with no unit beside it
-        QVERIFY(box(p, "Text2")->isVisible());
-        QVERIFY(!label(p, "Combo2")->isVisible());
-        QCOMPARE(label(p, "Label2")->text(), QStringLiteral("No. lados: (#)"));
-    }
-
     void freshVolumeWindowWritesTheUnitWithoutChoosingIt() {
         QCOMPARE(w->windowTitle(), QStringLiteral("CALCULANDO VOLUMEN"));
         QVERIFY(answerUnit()->isEditable());
@@ -195,5 +161,5 @@ class FrmPerimetroVolumenTest : public zelmora::testing::WindowSuite {
     }
 };
 
-QTEST_MAIN(FrmPerimetroVolumenTest)
+QTEST_MAIN(FrmVolumenTest)
 #include "tst_frmvolumen.moc"

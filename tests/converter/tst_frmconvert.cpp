@@ -74,22 +74,30 @@ void click(QWidget* widget) {
 }
 
 // Clicks into the box, which gives it the focus.
-void focus(ConverterBox* box) {
+// Clicks into the box; false when it does not take the focus, and the caller stops, since what
+// it typed next would go to another widget.
+[[nodiscard]] bool focus(ConverterBox* box) {
     click(box);
-    QTRY_VERIFY(box->hasFocus());
+    return QTest::qWaitFor([box] { return box->hasFocus(); });
 }
 
 // Replaces the box's text by typing, as a user who selects it all first.
-void type(ConverterBox* box, const QString& text) {
-    focus(box);
+[[nodiscard]] bool type(ConverterBox* box, const QString& text) {
+    if (!focus(box)) {
+        return false;
+    }
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_Delete);
     zelmora::testing::typeText(box, text);
+    return true;
 }
 
-void enter(ConverterBox* box) {
-    focus(box);
+[[nodiscard]] bool enter(ConverterBox* box) {
+    if (!focus(box)) {
+        return false;
+    }
     QTest::keyClick(box, Qt::Key_Return);
+    return true;
 }
 
 // Puts the cursor after the first `position` characters and selects the next `selected` ones.
@@ -253,8 +261,10 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QTest::addColumn<bool>("fromA");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("result");
-        const auto row = [](const char* tag, bool fromA, const char* typed, const char* result) {
-            QTest::newRow(tag) << fromA << QString(typed) << QString(result);
+        QTest::addColumn<int>("key");  // Return, or the keypad's Enter
+        const auto row = [](const char* tag, bool fromA, const char* typed, const char* result,
+                            Qt::Key key = Qt::Key_Return) {
+            QTest::newRow(tag) << fromA << QString(typed) << QString(result) << int(key);
         };
         row("A centimetres", true, "5", "0.05");
         row("A letters", true, "abc", "0");
@@ -262,7 +272,7 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         row("A trailing non-ASCII letters", true, "5ñ²", "0.05");
         row("A non-ASCII letter first", true, "é7", "0");
         row("A negative", true, "-5", "-0.05");
-        row("A keypad", true, "300", "3");
+        row("A keypad", true, "300", "3", Qt::Key_Enter);
         row("B metres", false, "0.3", "30");
         row("B decimal comma", false, "1,5", "100");
         row("B empty", false, "", "0");
@@ -272,12 +282,11 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QFETCH(bool, fromA);
         QFETCH(QString, typed);
         QFETCH(QString, result);
+        QFETCH(int, key);
         ConverterBox* box = fromA ? c.txtCajaA : c.txtCajaB;
         ConverterBox* other = fromA ? c.txtCajaB : c.txtCajaA;
-        type(box, typed);
-        const Qt::Key key =
-            QByteArray(QTest::currentDataTag()).contains("keypad") ? Qt::Key_Enter : Qt::Key_Return;
-        QTest::keyClick(box, key);
+        QVERIFY(type(box, typed));
+        QTest::keyClick(box, static_cast<Qt::Key>(key));
         QCOMPARE(other->text(), result);
         QCOMPARE(box->text(), typed);
         QVERIFY(!box->text().contains(QLatin1Char('\n')));
@@ -285,9 +294,9 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
     }
 
     void typingAloneConvertsNothing() {
-        type(c.txtCajaA, "5");
+        QVERIFY(type(c.txtCajaA, "5"));
         QCOMPARE(c.txtCajaB->text(), QStringLiteral("0"));
-        focus(c.txtCajaB);
+        QVERIFY(focus(c.txtCajaB));
         QCOMPARE(c.txtCajaB->text(), QStringLiteral("0"));
         QCOMPARE(c.txtCajaA->text(), QStringLiteral("5"));
     }
@@ -313,8 +322,8 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QFETCH(QStringList, steps);
         QFETCH(QString, textA);
         QFETCH(QString, textB);
-        type(c.txtCajaA, "5");
-        type(c.txtCajaB, "7");
+        QVERIFY(type(c.txtCajaA, "5"));
+        QVERIFY(type(c.txtCajaB, "7"));
         for (const QString& step : steps) {
             if (step == QLatin1String("Tab")) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -354,7 +363,7 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QLabel* label = boxA ? c.lblUnidad1 : c.lblUnidad2;
         QPushButton* button =
             boxA ? (next ? c.cmdDerA : c.cmdIzqA) : (next ? c.cmdDerB : c.cmdIzqB);
-        type(box, "1");
+        QVERIFY(type(box, "1"));
         int unit = static_cast<int>(names.indexOf(label->text()));
         QVERIFY(unit >= 0);
         const int count = static_cast<int>(names.size());
@@ -371,7 +380,7 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
             seen << label->text();
             // The other box now shows the same quantity in its own unit: converted back, it
             // gives 1 in this box's unit again.
-            enter(other);
+            QVERIFY(enter(other));
             QCOMPARE(box->text(), QStringLiteral("1"));
         }
         QVERIFY(wrapped);
@@ -400,7 +409,7 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QFETCH(QString, shown);
         QFETCH(QString, converted);
         click(c.option(family));
-        type(c.txtCajaA, "1");
+        QVERIFY(type(c.txtCajaA, "1"));
         for (int i = 0; i < presses; ++i) {
             click(c.cmdDerA);
         }
@@ -413,7 +422,7 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
     }
 
     void anArrowKeepsItsBoxsNumber() {
-        type(c.txtCajaA, "5");
+        QVERIFY(type(c.txtCajaA, "5"));
         QTest::keyClick(c.txtCajaA, Qt::Key_Return);
         QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.05"));
         click(c.cmdIzqB);
@@ -443,7 +452,7 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
     }
 
     void familiesRememberTheirUnits() {
-        type(c.txtCajaA, "5");
+        QVERIFY(type(c.txtCajaA, "5"));
         click(c.Option1);
         QVERIFY(c.Option1->isChecked());
         QCOMPARE(face(c.Option1), kChosen);
@@ -488,13 +497,13 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QVERIFY(c.Option1->isChecked());
         QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Centímetros cuadrados"));
         // While the keyboard is on it, the style tints the option to show the focus.
-        focus(c.txtCajaA);
+        QVERIFY(focus(c.txtCajaA));
         QCOMPARE(face(c.Option1), kChosen);
         QCOMPARE(face(c.Option2), kNotChosen);
     }
 
     void typingIsLimitedToFifteenCharacters() {
-        type(c.txtCajaA, "12345678901234567890");
+        QVERIFY(type(c.txtCajaA, "12345678901234567890"));
         QCOMPARE(c.txtCajaA->text(), QStringLiteral("123456789012345"));
         // In the middle of a full box nothing more is taken.
         placeCursor(c.txtCajaA, 3);
@@ -531,13 +540,13 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QFETCH(QString, pasted);
         QFETCH(QString, after);
         ConverterBox* box = c.txtCajaB;
-        type(box, before);
+        QVERIFY(type(box, before));
         placeCursor(box, cursor);
         QApplication::clipboard()->setText(pasted);
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(box->text(), after);
         // The context menu's "Pegar" takes the same way.
-        type(box, before);
+        QVERIFY(type(box, before));
         placeCursor(box, cursor);
         QVERIFY(zelmora::testing::chooseFromContextMenu(box, QStringLiteral("Pegar")));
         QCOMPARE(box->text(), after);
@@ -546,13 +555,13 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
 
     void longResultsAreShownWhole() {
         chooseSquareKilometresToMillimetres(c);
-        type(c.txtCajaA, "123456789012345");
+        QVERIFY(type(c.txtCajaA, "123456789012345"));
         QTest::keyClick(c.txtCajaA, Qt::Key_Return);
         QCOMPARE(c.txtCajaB->text(), QStringLiteral("1.23456789012345E+26"));
         QVERIFY(showsWhole(c.txtCajaB));
         QVERIFY(c.txtCajaB->font().pointSizeF() < 26.25);
         // The long text converts like any other.
-        enter(c.txtCajaB);
+        QVERIFY(enter(c.txtCajaB));
         QCOMPARE(c.txtCajaA->text(), QStringLiteral("123456789012345"));
         // The user cannot add to it, but may shorten it.
         QTest::keyClick(c.txtCajaB, Qt::Key_End);
@@ -590,7 +599,7 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
             QVERIFY(box->font().pointSizeF() >= 14);
         }
         // Converted from, it reads as the number it shows.
-        enter(c.txtCajaB);
+        QVERIFY(enter(c.txtCajaB));
         QCOMPARE(c.txtCajaA->text(), centimetres);
     }
 
@@ -609,7 +618,7 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QFETCH(QString, typed);
         QFETCH(QString, base);
         chooseSquareKilometresToMillimetres(c);
-        type(c.txtCajaA, typed);
+        QVERIFY(type(c.txtCajaA, typed));
         QTest::keyClick(c.txtCajaA, Qt::Key_Return);
         QCOMPARE(c.txtCajaB->text(), QStringLiteral("Desbordamiento"));
         QCOMPARE(c.txtCajaA->text(), typed);
@@ -621,7 +630,7 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QCOMPARE(c.txtCajaB->text(), QStringLiteral("Desbordamiento"));
         QCOMPARE(c.txtCajaA->text(), QStringLiteral("Desbordamiento"));
         // The window goes on working.
-        type(c.txtCajaA, "2");
+        QVERIFY(type(c.txtCajaA, "2"));
         QTest::keyClick(c.txtCajaA, Qt::Key_Return);
         QCOMPARE(c.txtCajaB->text(), QStringLiteral("200000000"));
     }
@@ -642,7 +651,7 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QCOMPARE(face(c.Option3), kNotChosen);
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
-        type(c.txtCajaA, "5");
+        QVERIFY(type(c.txtCajaA, "5"));
         QTest::keyClick(c.txtCajaA, Qt::Key_Return);
         QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.05"));
         QCOMPARE(s.txtCajaB->text(), QStringLiteral("0.07"));
@@ -657,28 +666,15 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
     }
 
     void closedWindowsFreeThemselves() {
-        const auto countWindows = [] {
-            const QWidgetList widgets = QApplication::allWidgets();
-            return std::count_if(widgets.begin(), widgets.end(), [](QWidget* widget) {
-                return qobject_cast<frmConvert*>(widget) != nullptr;
-            });
-        };
-        const auto before = countWindows();
-        const auto widgetsBefore = QApplication::allWidgets().size();
-        for (int i = 0; i < 200; ++i) {
-            auto* converter = new frmConvert;
-            const Controls controls = controlsOf(converter);
-            converter->show();
-            // Box A's "0" is selected: the 3 replaces it.
-            QTest::keyClicks(controls.txtCajaA, "3");
-            click(controls.cmdDerA);  // 3 dm
-            QCOMPARE(controls.txtCajaA->text(), QStringLiteral("3"));
-            QCOMPARE(controls.txtCajaB->text(), QStringLiteral("0.3"));
-            QVERIFY(converter->close());
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(countWindows(), before);
-        QCOMPARE(QApplication::allWidgets().size(), widgetsBefore);
+        QVERIFY(zelmora::testing::closedWindowsFreeThemselves<frmConvert>(
+            200, [](frmConvert* converter) {
+                const Controls controls = controlsOf(converter);
+                // Box A's "0" is selected: the 3 replaces it.
+                QTest::keyClicks(controls.txtCajaA, "3");
+                click(controls.cmdDerA);  // 3 dm
+                return controls.txtCajaA->text() == QStringLiteral("3") &&
+                       controls.txtCajaB->text() == QStringLiteral("0.3");
+            }));
     }
 };
 

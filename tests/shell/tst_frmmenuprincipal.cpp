@@ -136,8 +136,9 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
 
     void click(const QString& name) { QTest::mouseClick(part(name), Qt::LeftButton); }
 
-    // The pointer goes to the picture and clicks it; the pop-up opens there.
-    void openFromPopup(const QString& item) {
+    // The pointer goes to the picture and clicks it; the pop-up opens there. False when no pop-up
+    // opened.
+    [[nodiscard]] bool openFromPopup(const QString& item) {
         const auto opened = chooseInPopup(item);
         pointAt(QStringLiteral("cmdButton(0)"));
         click(QStringLiteral("cmdButton(0)"));
@@ -145,9 +146,9 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
             qDeleteAll(qApp->findChildren<QTimer*>(QStringLiteral("chooseInPopup"),
                                                    Qt::FindDirectChildrenOnly));
         }
-        QVERIFY(opened->shown);
         // The closed pop-up frees itself.
         freeClosedWindows();
+        return opened->shown;
     }
 
   protected:
@@ -394,7 +395,7 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
     void popupOpensEachCalculator() {
         QFETCH(QString, item);
         QFETCH(QString, caption);
-        openFromPopup(item);
+        QVERIFY(openFromPopup(item));
         const auto calculators = openWindows<zelmora::FigureCalculatorForm>();
         QCOMPARE(calculators.size(), 1);
         QCOMPARE(calculators[0]->windowTitle(), caption);
@@ -405,8 +406,8 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
 
     void cancelOrDismissOpensNothing() {
         const auto before = QApplication::topLevelWidgets().size();
-        openFromPopup(QStringLiteral("Cancelar"));
-        openFromPopup(QString());
+        QVERIFY(openFromPopup(QStringLiteral("Cancelar")));
+        QVERIFY(openFromPopup(QString()));
         QCOMPARE(openWindows<zelmora::FigureCalculatorForm>().size(), 0);
         QCOMPARE(QApplication::topLevelWidgets().size(), before);
     }
@@ -488,8 +489,8 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
     }
 
     void windowsOfOneToolKeepSeparateState() {
-        openFromPopup(QStringLiteral("Área"));
-        openFromPopup(QStringLiteral("Área"));
+        QVERIFY(openFromPopup(QStringLiteral("Área")));
+        QVERIFY(openFromPopup(QStringLiteral("Área")));
         const auto calculators = openWindows<zelmora::frmArea>();
         QCOMPARE(calculators.size(), 2);
         QTest::keyClicks(control<QLineEdit>(calculators[0], "Text1"), QStringLiteral("3"));
@@ -508,7 +509,7 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
     }
 
     void closeQuestionAnsweredNoKeepsEverything() {
-        openFromPopup(QStringLiteral("Volumen"));
+        QVERIFY(openFromPopup(QStringLiteral("Volumen")));
         click("cmdButton(2)");
         const auto seen = zelmora::testing::answerNextMessageBox(QMessageBox::No);
         QVERIFY(!menu->close());
@@ -527,8 +528,8 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
     }
 
     void closeQuestionAnsweredYesClosesEveryWindow() {
-        openFromPopup(QStringLiteral("Área"));
-        openFromPopup(QStringLiteral("Perímetro"));
+        QVERIFY(openFromPopup(QStringLiteral("Área")));
+        QVERIFY(openFromPopup(QStringLiteral("Perímetro")));
         click("cmdButton(2)");
         const auto seen = zelmora::testing::answerNextMessageBox(QMessageBox::Yes);
         QVERIFY(menu->close());
@@ -541,11 +542,11 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
 
     void openingAndClosingManyCalculatorsLeavesNothing() {
         // The first opening builds what Qt keeps for every pop-up.
-        openFromPopup(QStringLiteral("Cancelar"));
+        QVERIFY(openFromPopup(QStringLiteral("Cancelar")));
         const auto widgetsBefore = QApplication::allWidgets().size();
         for (const QString item : {"Área", "Perímetro", "Volumen"}) {
             for (int i = 0; i < 300; ++i) {
-                openFromPopup(item);
+                QVERIFY(openFromPopup(item));
                 const auto opened = openWindows<zelmora::FigureCalculatorForm>();
                 QCOMPARE(opened.size(), 1);
                 QTest::keyClicks(control<QLineEdit>(opened[0], "Text1"), QStringLiteral("2"));

@@ -12,10 +12,12 @@
 #include "common/basvar.h"
 #include "common/numbertext.h"
 #include "shell/frmmenuprincipal.h"
+#include "tests/support/userinput.h"
 #include "tests/support/windowsuite.h"
 
 using zelmora::frmMenuPrincipal;
 using zelmora::testing::control;
+using zelmora::testing::typeOver;
 
 namespace {
 
@@ -47,17 +49,9 @@ class PiPanelTest : public zelmora::testing::WindowSuite {
     QColor boxColour() const { return box()->palette().color(QPalette::Base); }
     void click(const QString& name) { QTest::mouseClick(part(name), Qt::LeftButton); }
 
-    // Pi is always the value on display.
-    void expectPiShown() {
-        QCOMPARE(exactly(basVar::Pi), exactly(zelmora::leadingNumber(piShown().toStdString())));
-    }
-
-    // Clicks into the box, selects all its text and types over it.
-    void replaceText(const QString& text) {
-        QTest::mouseClick(box(), Qt::LeftButton);
-        QTest::keyClick(box(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(box(), Qt::Key_Delete);
-        QTest::keyClicks(box(), text);
+    // The value on display, which pi always is, exactly.
+    QString piShownExactly() const {
+        return exactly(zelmora::leadingNumber(piShown().toStdString()));
     }
 
   protected:
@@ -113,19 +107,19 @@ class PiPanelTest : public zelmora::testing::WindowSuite {
     void everyDecimalCountShowsItsPiText() {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        replaceText(typed);
+        typeOver(box(), typed);
         QCOMPARE(box()->text(), typed);
         QCOMPARE(piShown(), shown);
         QCOMPARE(boxColour(), QColor(Qt::white));
-        expectPiShown();
+        QCOMPARE(exactly(basVar::Pi), piShownExactly());
     }
 
     void twelveDecimalsKeepTheTrailingZero() {
-        replaceText(QStringLiteral("12"));
+        typeOver(box(), QStringLiteral("12"));
         QCOMPARE(piShown(), QStringLiteral("3.141592653590"));
         QCOMPARE(exactly(basVar::Pi), QStringLiteral("3.14159265359"));
         // The text with its trailing zero is the value that pi took.
-        expectPiShown();
+        QCOMPARE(exactly(basVar::Pi), piShownExactly());
     }
 
     void outOfRangeTextsTurnTheBoxLightRed_data() {
@@ -139,30 +133,30 @@ class PiPanelTest : public zelmora::testing::WindowSuite {
     // Every keystroke is a change: the last one is checked against what the others left.
     void outOfRangeTextsTurnTheBoxLightRed() {
         QFETCH(QString, typed);
-        replaceText(typed.chopped(1));
+        typeOver(box(), typed.chopped(1));
         const QString shownBefore = piShown();
         QTest::keyClicks(box(), typed.right(1));
         QCOMPARE(box()->text(), typed);
         QCOMPARE(boxColour(), lightRed);
         QCOMPARE(piShown(), shownBefore);
-        expectPiShown();
+        QCOMPARE(exactly(basVar::Pi), piShownExactly());
     }
 
     void aFractionInsideTheRangeChangesOnlyPi() {
-        replaceText(QStringLiteral("4."));
+        typeOver(box(), QStringLiteral("4."));
         QCOMPARE(piShown(), QStringLiteral("3.1416"));
         basVar::Pi = 0;
         QTest::keyClick(box(), Qt::Key_5);
         QCOMPARE(boxColour(), QColor(Qt::white));
         QCOMPARE(piShown(), QStringLiteral("3.1416"));
-        expectPiShown();
+        QCOMPARE(exactly(basVar::Pi), piShownExactly());
     }
 
     void typingFourteenPassesThroughOne() {
-        replaceText(QString());
+        typeOver(box(), QString());
         QCOMPARE(boxColour(), lightRed);
         QCOMPARE(piShown(), QStringLiteral("3.14159265358979"));
-        expectPiShown();
+        QCOMPARE(exactly(basVar::Pi), piShownExactly());
         QTest::keyClick(box(), Qt::Key_1);
         QCOMPARE(boxColour(), lightRed);
         QCOMPARE(piShown(), QStringLiteral("3.14159265358979"));
@@ -173,14 +167,14 @@ class PiPanelTest : public zelmora::testing::WindowSuite {
     }
 
     void minusAndPlusStepWithinTheRange() {
-        replaceText(QStringLiteral("5"));
+        typeOver(box(), QStringLiteral("5"));
         click(QStringLiteral("lblLink(2)"));
         QCOMPARE(box()->text(), QStringLiteral("4"));
         QCOMPARE(piShown(), QStringLiteral("3.1416"));
-        expectPiShown();
+        QCOMPARE(exactly(basVar::Pi), piShownExactly());
         click(QStringLiteral("lblLink(2)"));
         QCOMPARE(box()->text(), QStringLiteral("4"));
-        replaceText(QStringLiteral("13"));
+        typeOver(box(), QStringLiteral("13"));
         click(QStringLiteral("lblLink(3)"));
         QCOMPARE(box()->text(), QStringLiteral("14"));
         QCOMPARE(piShown(), QStringLiteral("3.14159265358979"));
@@ -206,12 +200,12 @@ class PiPanelTest : public zelmora::testing::WindowSuite {
     void aDoubleClickStepsOnce() {
         QFETCH(QString, link);
         QFETCH(QString, stepped);
-        replaceText(link == QLatin1String("lblLink(2)") ? QStringLiteral("14")
-                                                        : QStringLiteral("10"));
+        typeOver(box(),
+                 link == QLatin1String("lblLink(2)") ? QStringLiteral("14") : QStringLiteral("10"));
         QTest::mouseDClick(menu->windowHandle(), Qt::LeftButton, {},
                            part(link)->mapTo(menu, part(link)->rect().center()));
         QCOMPARE(box()->text(), stepped);
-        expectPiShown();
+        QCOMPARE(exactly(basVar::Pi), piShownExactly());
     }
 
     // A screen reader hears whether the panel is open on "Opciones", and hears the value of pi
@@ -247,7 +241,7 @@ class PiPanelTest : public zelmora::testing::WindowSuite {
     void stepsBeyondADoubleChangeNothing() {
         QFETCH(QString, typed);
         QFETCH(QString, link);
-        replaceText(typed);
+        typeOver(box(), typed);
         const QString shown = piShown();
         const QColor colour = boxColour();
         const double pi = basVar::Pi;
@@ -259,12 +253,12 @@ class PiPanelTest : public zelmora::testing::WindowSuite {
     }
 
     void plusOnAnEmptyBoxWritesOne() {
-        replaceText(QString());
+        typeOver(box(), QString());
         click(QStringLiteral("lblLink(3)"));
         QCOMPARE(box()->text(), QStringLiteral("1"));
         QCOMPARE(boxColour(), lightRed);
-        expectPiShown();
-        replaceText(QStringLiteral("4.5"));
+        QCOMPARE(exactly(basVar::Pi), piShownExactly());
+        typeOver(box(), QStringLiteral("4.5"));
         click(QStringLiteral("lblLink(2)"));
         QCOMPARE(box()->text(), QStringLiteral("3.5"));
         QCOMPARE(boxColour(), lightRed);
@@ -273,7 +267,7 @@ class PiPanelTest : public zelmora::testing::WindowSuite {
     void openCalculatorsUseThePanelsPi() {
         auto* area = new zelmora::frmArea;
         area->show();
-        replaceText(QStringLiteral("7"));
+        typeOver(box(), QStringLiteral("7"));
         QTest::mouseClick(control<QRadioButton>(area, "Option7"), Qt::LeftButton);  // CÍRCULO
         QTest::keyClicks(control<QLineEdit>(area, "Text1"), QStringLiteral("1"));
         QTest::mouseClick(control<QPushButton>(area, "cmdAnswer"), Qt::LeftButton);
@@ -281,7 +275,7 @@ class PiPanelTest : public zelmora::testing::WindowSuite {
     }
 
     void aCalculatorThatOpensResetsPi() {
-        replaceText(QStringLiteral("5"));
+        typeOver(box(), QStringLiteral("5"));
         QCOMPARE(exactly(basVar::Pi), QStringLiteral("3.14159"));
         auto* perimeter = new zelmora::frmPerimetro;
         QCOMPARE(exactly(basVar::Pi), QStringLiteral("3.141592654"));
@@ -291,7 +285,7 @@ class PiPanelTest : public zelmora::testing::WindowSuite {
     }
 
     void hidingThePanelKeepsItsState() {
-        replaceText(QStringLiteral("20"));
+        typeOver(box(), QStringLiteral("20"));
         click(QStringLiteral("imgConf"));
         QVERIFY(part("frmePi")->isHidden());
         click(QStringLiteral("imgConf"));

@@ -67,9 +67,9 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
     }
 
     // Waits for the next tick of the window's button timer to have been handled.
-    void waitForTick() {
+    [[nodiscard]] bool waitForTick() {
         QSignalSpy ticks(timerOf(w), &QTimer::timeout);
-        QVERIFY(ticks.wait(2000));
+        return ticks.wait(2000);
     }
 
   protected:
@@ -111,7 +111,7 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
         QCOMPARE(control<QLabel>(w, QStringLiteral("Label4"))->text(), QStringLiteral("="));
         QCOMPARE(timerOf(w)->interval(), 100);
         QVERIFY(timerOf(w)->isActive());
-        waitForTick();
+        QVERIFY(waitForTick());
         QVERIFY(button(1)->isEnabled());
         QVERIFY(button(2)->isEnabled());
     }
@@ -245,14 +245,14 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
         QCOMPARE(box(0)->text(), QStringLiteral("5"));
         QVERIFY(box(0)->hasFocus());
         QCOMPARE(texts(), QStringList({"5", "3", "4", "0", "0", "0", "0"}));
-        waitForTick();
+        QVERIFY(waitForTick());
         QVERIFY(!button(1)->isEnabled());
         QVERIFY(button(2)->isEnabled());
 
         // Double-clicking a box empties it; the button is enabled again at the next tick.
         QTest::mouseDClick(box(0), Qt::LeftButton);
         QCOMPARE(box(0)->text(), QString());
-        waitForTick();
+        QVERIFY(waitForTick());
         QVERIFY(button(1)->isEnabled());
         QTest::keyClick(box(0), Qt::Key_Tab);
         QCOMPARE(box(0)->text(), QStringLiteral("0"));
@@ -273,7 +273,7 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
         QTest::keyClick(button(2), Qt::Key_Space);
         QCOMPARE(box(6)->text(), QStringLiteral("6"));
         QVERIFY(box(6)->hasFocus());
-        waitForTick();
+        QVERIFY(waitForTick());
         QVERIFY(!button(2)->isEnabled());
         QVERIFY(button(1)->isEnabled());
     }
@@ -356,12 +356,12 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
 
     void lettersKeepTheButtonEnabled() {
         typeTexts(w, {"5", "3", "4", "2", "3", "4", "6"});
-        waitForTick();
+        QVERIFY(waitForTick());
         QVERIFY(!button(1)->isEnabled());
         QVERIFY(!button(2)->isEnabled());
         typeOver(box(1), QStringLiteral("abc"));
         typeOver(box(5), QStringLiteral("0.0"));
-        waitForTick();
+        QVERIFY(waitForTick());
         QVERIFY(button(1)->isEnabled());
         QVERIFY(button(2)->isEnabled());
     }
@@ -568,27 +568,14 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
     }
 
     void closedWindowsFreeThemselves() {
-        const auto countWindows = [] {
-            const QWidgetList widgets = QApplication::allWidgets();
-            return std::count_if(widgets.begin(), widgets.end(), [](QWidget* widget) {
-                return qobject_cast<frmPitagoras*>(widget) != nullptr;
-            });
-        };
-        const auto before = countWindows();
-        const auto widgetsBefore = QApplication::allWidgets().size();
         QList<QPointer<QTimer>> timers;
-        for (int i = 0; i < 200; ++i) {
-            auto* solver = new frmPitagoras;
-            solver->show();
-            typeTexts(solver, {"0", "3", "4"});
-            QTest::mouseClick(buttonOf(solver, 1), Qt::LeftButton);
-            QCOMPARE(boxOf(solver, 0)->text(), QStringLiteral("5"));
-            timers << timerOf(solver);
-            QVERIFY(solver->close());
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(countWindows(), before);
-        QCOMPARE(QApplication::allWidgets().size(), widgetsBefore);
+        QVERIFY(zelmora::testing::closedWindowsFreeThemselves<frmPitagoras>(
+            200, [&timers](frmPitagoras* solver) {
+                typeTexts(solver, {"0", "3", "4"});
+                QTest::mouseClick(buttonOf(solver, 1), Qt::LeftButton);
+                timers << timerOf(solver);
+                return boxOf(solver, 0)->text() == QStringLiteral("5");
+            }));
         QVERIFY(std::all_of(timers.begin(), timers.end(),
                             [](const QPointer<QTimer>& timer) { return timer.isNull(); }));
     }

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QTest>
 #include <QWidget>
+#include <algorithm>
+#include <functional>
 
 #include "common/windowstyle.h"
 #include "tests/support/controls.h"
@@ -59,6 +61,29 @@ inline void closeAllWindows() {
     for (const QPointer<QWidget>& window : owners) {
         delete window.data();
     }
+}
+
+// Opens a window of the kind, lets the test use it, and closes it, many times over: true when
+// every window used as it should be (use says so) then freed itself and every widget it had.
+template <typename Window>
+[[nodiscard]] bool closedWindowsFreeThemselves(int times, const std::function<bool(Window*)>& use) {
+    const auto ofKind = [] {
+        const QWidgetList widgets = QApplication::allWidgets();
+        return std::count_if(widgets.begin(), widgets.end(), [](QWidget* widget) {
+            return qobject_cast<Window*>(widget) != nullptr;
+        });
+    };
+    const auto windowsBefore = ofKind();
+    const auto widgetsBefore = QApplication::allWidgets().size();
+    for (int i = 0; i < times; ++i) {
+        auto* window = new Window;
+        window->show();
+        if (!use(window) || !window->close()) {
+            return false;
+        }
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return ofKind() == windowsBefore && QApplication::allWidgets().size() == widgetsBefore;
 }
 
 // What a screen reader reads as the control's name.

@@ -1,0 +1,86 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "calculators/calculatorwindows.h"
+#include "tests/support/userinput.h"
+#include "tests/support/windowsuite.h"
+
+using zelmora::frmPerimetro;
+using zelmora::testing::clickOption;
+using zelmora::testing::control;
+using zelmora::testing::pickFromList;
+
+namespace {
+
+QLineEdit* box(const QWidget* form, const char* name) {
+    return control<QLineEdit>(form, QLatin1String(name));
+}
+QLabel* label(const QWidget* form, const char* name) {
+    return control<QLabel>(form, QLatin1String(name));
+}
+QComboBox* combo(const QWidget* form, const char* name) {
+    return control<QComboBox>(form, QLatin1String(name));
+}
+QRadioButton* option(const QWidget* form, int number) {
+    return control<QRadioButton>(form, QStringLiteral("Option%1").arg(number));
+}
+
+// Clicks into the first measure box, types the measure and presses Enter.
+void compute(QWidget* form, const QString& a) {
+    QLineEdit* text1 = box(form, "Text1");
+    QTest::mouseClick(text1, Qt::LeftButton);
+    QTest::keyClicks(text1, a);
+    QTest::keyClick(text1, Qt::Key_Return);
+}
+
+}  // namespace
+
+// The perimeter calculator, whose answer units are the measure units.
+class FrmPerimetroTest : public zelmora::testing::WindowSuite {
+    Q_OBJECT
+  private:
+    frmPerimetro* p = nullptr;
+
+  protected:
+    void setUpTest() override {
+        p = new frmPerimetro;
+        QVERIFY(zelmora::testing::showActive(p));
+    }
+
+  private slots:
+    void perimeterAnswerUnitFollowsTheMeasureUnit() {
+        QCOMPARE(p->windowTitle(), QStringLiteral("CALCULANDO PERÍMETRO"));
+        QCOMPARE(p->objectName(), QStringLiteral("frmPerimetro"));
+        QCOMPARE(p->findChildren<QRadioButton*>().size(), 8);
+        QCOMPARE(combo(p, "Combo4")->currentText(), QStringLiteral("cm"));
+        QVERIFY(!combo(p, "Combo4")->isEditable());
+        compute(p, QStringLiteral("3"));
+        QCOMPARE(box(p, "txtAnswer")->text(), QStringLiteral("12"));
+        QVERIFY(pickFromList(combo(p, "Combo1"), QStringLiteral("m")));
+        QCOMPARE(combo(p, "Combo4")->currentText(), QStringLiteral("m"));
+        QCOMPARE(box(p, "txtAnswer")->text(), QStringLiteral("12"));
+        QVERIFY(pickFromList(combo(p, "Combo4"), QStringLiteral("cm")));
+        QCOMPARE(box(p, "txtAnswer")->text(), QStringLiteral("1200"));
+        QVERIFY(pickFromList(combo(p, "Combo4"), QStringLiteral("km")));
+        QCOMPARE(box(p, "txtAnswer")->text(), QStringLiteral("0.012"));
+    }
+
+    void perimeterFiguresInTheWindow() {
+        clickOption(option(p, 8));  // CIRCUNFERENC.
+        QCOMPARE(label(p, "lblForm")->text(), QStringLiteral("Pi * D"));
+        QCOMPARE(label(p, "Label1")->text(), QStringLiteral("Diametro: (D)"));
+        compute(p, QStringLiteral("2"));
+        QCOMPARE(box(p, "txtAnswer")->text(), QStringLiteral("6.283185308"));
+        clickOption(option(p, 4));  // POLÍGONO REG.: a count of sides, with no unit beside it
+        QVERIFY(box(p, "Text2")->isVisible());
+        QVERIFY(!label(p, "Combo2")->isVisible());
+        QCOMPARE(label(p, "Label2")->text(), QStringLiteral("No. lados: (#)"));
+    }
+};
+
+QTEST_MAIN(FrmPerimetroTest)
+#include "tst_frmperimetro.moc"
