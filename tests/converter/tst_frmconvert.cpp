@@ -451,6 +451,77 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QVERIFY2(darkened >= 20, qPrintable(QString::number(darkened)));
     }
 
+    // Every unit of every family, stepped through with ">" on each box from the unit the window
+    // opens with: the unit label shows its full name, and its labelled name as the tool tip.
+    void everyUnitShowsItsNames_data() {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<int>("first");  // the index of the unit box A opens with
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("labelled");
+        QTest::newRow("Área") << 1 << 2
+                              << QStringList{"Milímetros cuadrados",
+                                             "Centímetros cuadrados",
+                                             "Decímetros cuadrados",
+                                             "Metros cuadrados",
+                                             "Áreas",
+                                             "Hectáreas",
+                                             "Kilómetros cuadrados"}
+                              << QStringList{"Milímetros cuadrados (mm²)",
+                                             "Centímetros cuadrados (cm²)",
+                                             "Decímetros (dm²)",
+                                             "Metros cuadrados (m²)",
+                                             "Áreas (a)/Decámetros cuadrados (dam²)",
+                                             "Hectáreas (ha)/Hectómetros cuadrados (hm²)",
+                                             "Kilómetros cuadrados (km²)"};
+        QTest::newRow("Longitud")
+            << 2 << 2 << QStringList{"Milímetros", "Centímetros", "Decímetros", "Metros",
+                                     "Decametros", "Hectómetros", "Kilómetros"}
+            << QStringList{"Milímetros (mm)",  "Centímetros (cm)", "Decímetros (dm)", "Metros (m)",
+                           "Decámetros (dam)", "Hectómetros (hm)", "Kilómetros (km)"};
+        QTest::newRow("Volumen") << 3 << 2
+                                 << QStringList{"Microlitros", "Mililitros",    "Centilitros",
+                                                "Decilitros",  "Litros",        "Decalitros",
+                                                "Hectolitros", "Metros cúbicos"}
+                                 << QStringList{"Microlitros (µl)/Milímetros cúbicos (mm³)",
+                                                "Mililitros (ml)/Centímetros cúbicos (cm³)",
+                                                "Centilitros (cl)",
+                                                "Decilitros (dl)",
+                                                "Litros (l)/Decímetros cúbicos (dm³)",
+                                                "Decalitros (dal³)",
+                                                "Hectolitros (hl)",
+                                                "Metros cúbicos (m³)/Kilolitros (kl)"};
+    }
+    void everyUnitShowsItsNames() {
+        QFETCH(int, family);
+        QFETCH(int, first);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, labelled);
+        click(c.option(family));
+        const auto count = names.size();
+        for (const auto& [label, arrow] :
+             {std::pair{c.lblUnidad1, c.cmdDerA}, std::pair{c.lblUnidad2, c.cmdDerB}}) {
+            QStringList shownNames;
+            QStringList shownTips;
+            for (qsizetype step = 0; step < count; ++step) {
+                shownNames << label->text();
+                shownTips << label->toolTip();
+                click(arrow);
+            }
+            // Box A opens on the family's "first" unit; read in table order from the unit shown.
+            const qsizetype start = names.indexOf(shownNames.first());
+            QVERIFY2(start >= 0, qPrintable(shownNames.first()));
+            if (label == c.lblUnidad1) {
+                QCOMPARE(start + 1, qsizetype(first));
+            }
+            QStringList expectedNames = names.mid(start) + names.mid(0, start);
+            QStringList expectedTips = labelled.mid(start) + labelled.mid(0, start);
+            QCOMPARE(shownNames, expectedNames);
+            QCOMPARE(shownTips, expectedTips);
+            // All the way round, back where it started.
+            QCOMPARE(label->text(), shownNames.first());
+        }
+    }
+
     void familiesRememberTheirUnits() {
         QVERIFY(type(c.txtCajaA, "5"));
         click(c.Option1);

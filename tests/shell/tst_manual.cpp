@@ -126,6 +126,8 @@ class ManualTest : public QObject {
         if (seen->shown) {
             QCOMPARE(seen->icon, icon);
             QCOMPARE(seen->title, QStringLiteral("Zelmora"));
+            QCOMPARE(seen->buttons, QStringList{QStringLiteral("Aceptar")});
+            QCOMPARE(seen->defaultButton, QStringLiteral("Aceptar"));
         }
         QCOMPARE(desktop.opened.size(), opens ? 1 : 0);
         if (opens) {

@@ -412,7 +412,8 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
         QCOMPARE(seen->text, message);
         QCOMPARE(seen->title, QStringLiteral("Zelmora"));
         QCOMPARE(seen->icon, QMessageBox::Critical);
-        QCOMPARE(seen->buttons.size(), 1);
+        QCOMPARE(seen->buttons, QStringList{QStringLiteral("Aceptar")});
+        QCOMPARE(seen->defaultButton, QStringLiteral("Aceptar"));
         // The box emptied for typing reads as the marker "0" again once the click takes the
         // focus; no other box changed.
         QStringList after = shown;
