@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds the Debian package into a scratch folder and has lintian check it as Debian checks its
 # own packages, with its pedantic and informational tags too: any tag that is not overridden in
-# the package (data/lintian-overrides) fails.
+# the package (data/lintian-overrides.in) fails.
 # Usage: lintian_package.sh BUILD_DIR
 set -eu
 build=$1
