@@ -40,20 +40,21 @@ endforeach()
 add_custom_target(compressed_docs ALL DEPENDS ${compressed}/zelmora.1.gz ${compressed}/changelog.gz)
 install(FILES ${compressed}/zelmora.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${compressed}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zelmora)
-# The program speaks Spanish, and lintian's list of English misspellings on some releases
-# (Debian 12's) takes a word of its texts for one. Such a word is overridden where the release's
-# lintian lists it, and only there: an override that nothing matches is itself a warning.
+# The program speaks Spanish, and Debian 12's lintian (2.116) takes a word of its texts for a
+# misspelt English one, where Debian 13's (2.122) no longer flags it. The override is written only
+# for a lintian that flags the word: one that nothing matches is itself a warning.
 set(ZELMORA_LINTIAN_SPELLING_OVERRIDES "")
-file(GLOB_RECURSE lintian_spelling_lists /usr/share/lintian/data/spelling/*)
-foreach(list ${lintian_spelling_lists})
-    file(STRINGS ${list} misspelt REGEX "^requiere\\|\\|require$")
-    if(misspelt)
+find_program(ZELMORA_LINTIAN lintian)
+if(ZELMORA_LINTIAN)
+    execute_process(COMMAND ${ZELMORA_LINTIAN} --version OUTPUT_VARIABLE lintian_version
+                    ERROR_QUIET OUTPUT_STRIP_TRAILING_WHITESPACE)
+    string(REGEX MATCH "[0-9]+\\.[0-9]+(\\.[0-9]+)?" lintian_version "${lintian_version}")
+    if(lintian_version AND lintian_version VERSION_LESS 2.117)
         string(APPEND ZELMORA_LINTIAN_SPELLING_OVERRIDES
             "# \"requiere\" is the Spanish word, not a misspelt \"require\".\n"
             "zelmora: spelling-error-in-binary requiere require [usr/bin/zelmora]\n")
-        break()
     endif()
-endforeach()
+endif()
 configure_file(${PROJECT_SOURCE_DIR}/data/lintian-overrides.in
                ${PROJECT_BINARY_DIR}/data/lintian-overrides @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/data/lintian-overrides
