@@ -193,13 +193,7 @@ void FigureCalculatorForm::connectHandlers() {
                     // this handler; the clearing gives the focus to the first box once that is
                     // done, whatever chose the figure.
                     QMetaObject::invokeMethod(
-                        this,
-                        [this] {
-                            if (isVisible() && Text1->isEnabled()) {
-                                giveFocus(Text1);
-                            }
-                        },
-                        Qt::QueuedConnection);
+                        this, [this] { giveFocus(Text1); }, Qt::QueuedConnection);
                 });
     }
     connect(Combo1, &QComboBox::currentIndexChanged, this, &FigureCalculatorForm::Combo1_Click);

@@ -132,13 +132,13 @@ void frmConvert::buildControls() {
 
 void frmConvert::Form_Load() {
     setBackground(this, kWindowColour);
-    colourFamilies(kLengthFamily);
     for (QPushButton* button : {cmdIzqA, cmdDerA, cmdIzqB, cmdDerB}) {
         setButtonColour(button, kNotChosen);
     }
     setBackground(lblUnidad1, kNotChosen);
     setBackground(lblUnidad2, kNotChosen);
     loadConverter(state_, texts_);
+    colourFamilies(state_.Modo);
     showTexts();
 }
 

@@ -38,32 +38,31 @@ constexpr UnitRow kVolume[] = {
 };
 // clang-format on
 
-}  // namespace
+// A family: the name on its option button and its table of units.
+struct Family {
+    std::string_view name;
+    std::span<const UnitRow> units;
+};
 
-std::span<const UnitRow> unitTable(int modo) {
-    switch (modo) {
-        case kAreaFamily:
-            return kArea;
-        case kLengthFamily:
-            return kLength;
-        case kVolumeFamily:
-            return kVolume;
-        default:
-            return {};
-    }
+// By family number, from kAreaFamily.
+const Family kFamilies[] = {{"Área", kArea}, {"Longitud", kLength}, {"Volumen", kVolume}};
+static_assert(kAreaFamily == 1 && kLengthFamily == 2 && kVolumeFamily == 3);
+
+// The family of the number, or nothing for a number that names none.
+const Family* family(int modo) {
+    return modo >= kAreaFamily && modo <= kVolumeFamily ? &kFamilies[modo - kAreaFamily] : nullptr;
 }
 
+}  // namespace
+
 std::string_view familyName(int modo) {
-    switch (modo) {
-        case kAreaFamily:
-            return "Área";
-        case kLengthFamily:
-            return "Longitud";
-        case kVolumeFamily:
-            return "Volumen";
-        default:
-            return {};
-    }
+    const Family* found = family(modo);
+    return found != nullptr ? found->name : std::string_view();
+}
+
+std::span<const UnitRow> unitTable(int modo) {
+    const Family* found = family(modo);
+    return found != nullptr ? found->units : std::span<const UnitRow>();
 }
 
 int unitCount(int modo) {

@@ -15,7 +15,8 @@
 namespace zelmora {
 namespace {
 
-const QString kMarker = QStringLiteral("0");
+// The marker of the missing term, which a number box shows when empty.
+const QString& kMarker = kEmptyBoxText;
 const QColor kBoxColour(255, 255, 192);
 const QColor kButtonColour(192, 192, 192);
 // The triangle's labels are as tall as the boxes beside them, so that their captions stand on

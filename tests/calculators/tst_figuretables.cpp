@@ -10,11 +10,13 @@
 
 #include "calculators/calculatorwindows.h"
 #include "calculators/figurepicture.h"
+#include "tests/support/calculatorform.h"
 #include "tests/support/userinput.h"
 #include "tests/support/windowsuite.h"
 
 using zelmora::testing::clickOption;
 using zelmora::testing::control;
+namespace calculator = zelmora::testing::calculator;
 
 namespace {
 
@@ -121,7 +123,7 @@ class FigureTablesTest : public zelmora::testing::WindowSuite {
     Q_OBJECT
   private slots:
     void everyFigureShowsWhatItsRowSays_data() {
-        QTest::addColumn<int>("calculator");
+        QTest::addColumn<int>("window");
         QTest::addColumn<int>("figure");
         for (int c = 0; c < static_cast<int>(calculators().size()); ++c) {
             const Calculator& calculator = calculators()[static_cast<std::size_t>(c)];
@@ -133,29 +135,29 @@ class FigureTablesTest : public zelmora::testing::WindowSuite {
         }
     }
     void everyFigureShowsWhatItsRowSays() {
-        QFETCH(int, calculator);
+        QFETCH(int, window);
         QFETCH(int, figure);
-        const Calculator& table = calculators()[static_cast<std::size_t>(calculator)];
+        const Calculator& table = calculators()[static_cast<std::size_t>(window)];
         const Figure& row = table.figures[static_cast<std::size_t>(figure)];
         QWidget* w = table.open();
         QVERIFY(zelmora::testing::showActive(w));
         // From another figure, so that the choice is one.
         const int other = row.option == 1 ? 2 : 1;
-        clickOption(control<QRadioButton>(w, QStringLiteral("Option%1").arg(other)));
-        auto* option = control<QRadioButton>(w, QStringLiteral("Option%1").arg(row.option));
+        clickOption(calculator::option(w, other));
+        QRadioButton* option = calculator::option(w, row.option);
         clickOption(option);
         QVERIFY(option->isChecked());
 
         QCOMPARE(option->text(), QString::fromUtf8(row.caption));
         QCOMPARE(option->toolTip(), QString::fromUtf8(row.toolTip));
-        QCOMPARE(control<QLabel>(w, "lblForm")->text(), QString::fromUtf8(row.formula));
+        QCOMPARE(calculator::label(w, "lblForm")->text(), QString::fromUtf8(row.formula));
         const auto* picture = control<zelmora::FigurePicture>(w, "imgFig");
         QVERIFY(picture->picture().has_value());
         QCOMPARE(picture->picture(),
                  control<zelmora::FigurePicture>(w, QStringLiteral("Image%1").arg(row.image))
                      ->picture());
         const auto shown = [w](const char* name) { return control<QWidget>(w, name)->isVisible(); };
-        QCOMPARE(control<QLabel>(w, "Label1")->text(), QString::fromUtf8(row.label1));
+        QCOMPARE(calculator::label(w, "Label1")->text(), QString::fromUtf8(row.label1));
         QVERIFY(shown("Label1") && shown("Text1") && shown("Combo1"));
         QCOMPARE(shown("Label2"), row.text2);
         QCOMPARE(shown("Text2"), row.text2);
@@ -166,7 +168,7 @@ class FigureTablesTest : public zelmora::testing::WindowSuite {
         // A measure the figure names is shown under its name; one it does not name is hidden.
         for (const auto& [name, measure] :
              {std::pair{"Label2", row.label2}, std::pair{"Label3", row.label3}}) {
-            auto* label = control<QLabel>(w, name);
+            QLabel* label = calculator::label(w, name);
             if (*measure != '\0') {
                 QCOMPARE(label->text(), QString::fromUtf8(measure));
                 QVERIFY(label->isVisible());
@@ -177,14 +179,14 @@ class FigureTablesTest : public zelmora::testing::WindowSuite {
     }
 
     void optionsStandInTheColumnOrder_data() {
-        QTest::addColumn<int>("calculator");
+        QTest::addColumn<int>("window");
         for (int c = 0; c < static_cast<int>(calculators().size()); ++c) {
             QTest::newRow(calculators()[static_cast<std::size_t>(c)].name) << c;
         }
     }
     void optionsStandInTheColumnOrder() {
-        QFETCH(int, calculator);
-        const Calculator& table = calculators()[static_cast<std::size_t>(calculator)];
+        QFETCH(int, window);
+        const Calculator& table = calculators()[static_cast<std::size_t>(window)];
         std::unique_ptr<QWidget> w(table.open());
         QList<QRadioButton*> byHeight = w->findChildren<QRadioButton*>();
         std::sort(byHeight.begin(), byHeight.end(),

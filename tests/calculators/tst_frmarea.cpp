@@ -21,7 +21,6 @@ using zelmora::testing::accessibleName;
 using zelmora::testing::clickOption;
 using zelmora::testing::control;
 using zelmora::testing::pickFromList;
-using zelmora::testing::showsWhole;
 
 namespace {
 
@@ -109,19 +108,6 @@ class FrmAreaTest : public zelmora::testing::WindowSuite {
         QCOMPARE(answer()->palette().color(QPalette::Base), QColor(255, 255, 192));
         // Between the figure column and the measures the window's own background shows.
         QCOMPARE(w->grab().toImage().pixelColor(143, 120), QColor(250, 250, 250));
-    }
-
-    void figureColumnOrderAndTips() {
-        const int expected[] = {1, 2, 3, 6, 4, 9, 5, 7, 8};
-        QList<QRadioButton*> byHeight = w->findChildren<QRadioButton*>();
-        QCOMPARE(byHeight.size(), qsizetype(std::size(expected)));
-        std::sort(byHeight.begin(), byHeight.end(),
-                  [](QRadioButton* a, QRadioButton* b) { return a->y() < b->y(); });
-        for (qsizetype i = 0; i < byHeight.size(); ++i) {
-            QCOMPARE(byHeight[i], option(expected[i]));
-        }
-        QCOMPARE(option(6)->text(), QStringLiteral("POLÍGONO REG."));
-        QCOMPARE(option(6)->toolTip(), QStringLiteral(" POLÍGONO REGULAR "));
     }
 
     void boxesNamedForScreenReaders() {
@@ -393,45 +379,6 @@ class FrmAreaTest : public zelmora::testing::WindowSuite {
         QCOMPARE(answer()->text(), QStringLiteral("12"));
     }
 
-    void figureRowsSetLabelsBoxesAndUnitLabels_data() {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<bool>("text2");
-        QTest::addColumn<bool>("text3");
-        QTest::addColumn<bool>("combo2");
-        QTest::addColumn<bool>("combo3");
-        QTest::addColumn<QString>("label3");
-        QTest::addColumn<QString>("formula");
-        QTest::newRow("CUADRADO") << 1 << false << false << false << false << "X"
-                                  << "A = L²";
-        QTest::newRow("RECTÁNGULO") << 2 << true << false << true << false << "X"
-                                    << "A = b * h";
-        QTest::newRow("TRAPECIO") << 5 << true << true << true << true << "Altura: (h)"
-                                  << "A = (B + b) * h / 2";
-        QTest::newRow("POLÍGONO REG.") << 6 << true << true << false << true << "Apotema: (a)"
-                                       << "A = L * # * a / 2";
-        QTest::newRow("ESFERA") << 8 << false << false << false << false << "X"
-                                << "A = Pi * 4 * r²";
-    }
-    void figureRowsSetLabelsBoxesAndUnitLabels() {
-        QFETCH(int, number);
-        QFETCH(bool, text2);
-        QFETCH(bool, text3);
-        QFETCH(bool, combo2);
-        QFETCH(bool, combo3);
-        QFETCH(QString, label3);
-        QFETCH(QString, formula);
-        clickOption(option(number));
-        QVERIFY(option(number)->isChecked());
-        QCOMPARE(text(2)->isVisible(), text2);
-        QCOMPARE(label("Label2")->isVisible(), text2);
-        QCOMPARE(text(3)->isVisible(), text3);
-        QCOMPARE(label("Label3")->isVisible(), text3);
-        QCOMPARE(label("Combo2")->isVisible(), combo2);
-        QCOMPARE(label("Combo3")->isVisible(), combo3);
-        QCOMPARE(label("Label3")->text(), label3);
-        QCOMPARE(label("lblForm")->text(), formula);
-    }
-
     void labelsKeepTheirOldCaptionWhenUnused() {
         clickOption(option(5));  // sets Label3 "Altura: (h)"
         clickOption(option(1));
@@ -463,38 +410,6 @@ class FrmAreaTest : public zelmora::testing::WindowSuite {
         QCOMPARE(button()->text(), QStringLiteral("Limpiar"));
         QVERIFY(pickFromList(combo(4), QStringLiteral("km²")));
         QCOMPARE(answer()->text(), QStringLiteral("1E+300"));
-    }
-
-    // A number wider than its box at the box's font is shown whole, the answer and the measures
-    // alike, also once the boxes are disabled.
-    void longNumbersShowWhole_data() {
-        QTest::addColumn<QString>("base");
-        QTest::addColumn<QString>("height");
-        QTest::addColumn<QString>("area");
-        QTest::newRow("large") << "-12345678901"
-                               << "123456789012"
-                               << "-1.52415787529066E+21";
-        QTest::newRow("small") << "-0.000123456"
-                               << "1.00000101"
-                               << "-0.00012345612469056";
-        QTest::newRow("nines") << "0.999999999"
-                               << "1"
-                               << "0.999999999";
-    }
-    void longNumbersShowWhole() {
-        QFETCH(QString, base);
-        QFETCH(QString, height);
-        QFETCH(QString, area);
-        clickOption(option(2));  // RECTÁNGULO
-        QTest::keyClicks(text(1), base);
-        QTest::keyClick(text(1), Qt::Key_Return);
-        QVERIFY(showsWhole(text(1)));
-        QTest::keyClicks(text(2), height);
-        QTest::keyClick(text(2), Qt::Key_Return);
-        QCOMPARE(answer()->text(), area);
-        for (QLineEdit* box : {text(1), text(2), answer()}) {
-            QVERIFY2(showsWhole(box), qPrintable(box->objectName()));
-        }
     }
 
     // Once the answer shows, the disabled measures still read clearly against their background,

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "calculators/calculatorwindows.h"
+#include "tests/support/calculatorform.h"
 #include "tests/support/userinput.h"
 #include "tests/support/windowsuite.h"
 
@@ -14,30 +15,7 @@ using zelmora::testing::clickOption;
 using zelmora::testing::control;
 using zelmora::testing::pickFromList;
 
-namespace {
-
-QLineEdit* box(const QWidget* form, const char* name) {
-    return control<QLineEdit>(form, QLatin1String(name));
-}
-QLabel* label(const QWidget* form, const char* name) {
-    return control<QLabel>(form, QLatin1String(name));
-}
-QComboBox* combo(const QWidget* form, const char* name) {
-    return control<QComboBox>(form, QLatin1String(name));
-}
-QRadioButton* option(const QWidget* form, int number) {
-    return control<QRadioButton>(form, QStringLiteral("Option%1").arg(number));
-}
-
-// Clicks into the first measure box, types the measure and presses Enter.
-void compute(QWidget* form, const QString& a) {
-    QLineEdit* text1 = box(form, "Text1");
-    QTest::mouseClick(text1, Qt::LeftButton);
-    QTest::keyClicks(text1, a);
-    QTest::keyClick(text1, Qt::Key_Return);
-}
-
-}  // namespace
+using namespace zelmora::testing::calculator;
 
 // The perimeter calculator, whose answer units are the measure units.
 class FrmPerimetroTest : public zelmora::testing::WindowSuite {
