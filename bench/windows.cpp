@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "common/windowstyle.h"
+#include "shell/application.h"
 #include "shell/frmmenuprincipal.h"
 #include "tests/support/toolwindows.h"
 

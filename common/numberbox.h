@@ -3,6 +3,9 @@
 #include <QFont>
 #include <QLineEdit>
 
+#include "common/bridge.h"
+#include "common/numbertext.h"
+
 // The number boxes of the calculators, the solver and the converter, and their convention: a
 // measure box shows "0" when it is empty and does not have the focus.
 namespace zelmora {
@@ -47,7 +50,7 @@ class NumberBox : public QLineEdit {
     bool fitting_ = false;
 };
 
-inline const QString kEmptyBoxText = QStringLiteral("0");
+inline const QString kEmptyBoxText = toQString(kEmptyBox);
 
 // On gaining the focus a box that shows "0" is emptied, so that the user types over it.
 inline void emptyZeroOnFocus(QLineEdit* box) {

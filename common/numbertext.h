@@ -10,6 +10,10 @@ namespace zelmora {
 // What a window shows in place of a number that lies beyond the range of a double.
 inline constexpr std::string_view kOverflowText = "Desbordamiento";
 
+// What a measure box shows when it holds nothing: the calculators, the converter and the solver
+// all start from it, and the solver takes a box that shows it as the term to compute.
+inline constexpr std::string_view kEmptyBox = "0";
+
 struct ParsedNumber {
     // The number read; 0 when the text begins with no number. When the number lies beyond the
     // range of a double this is an infinity of the number's sign.

@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
@@ -13,13 +11,10 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOptionComboBox>
-#include <QTranslator>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
-
-#include "common/accessibility.h"
 
 namespace zelmora {
 namespace {
@@ -133,8 +128,7 @@ class FrameCentring final : public QObject {
 
 }  // namespace
 
-void setUpApplication(QApplication& app) {
-    installWindowAccessibility();
+void applyProgramLook() {
     QStyle* fusion = new ProgramStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setStyle(fusion);
     // Every window of the program paints its background in this near white.
@@ -149,14 +143,6 @@ void setUpApplication(QApplication& app) {
     }
     QApplication::setPalette(light);
     QApplication::setFont(calibri(10));
-
-    // The program speaks Spanish whatever the system's language; only texts are translated,
-    // numbers never go through the locale.
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(translator);
-    }
 }
 
 QFont calibri(qreal points, bool italic) {

@@ -7,7 +7,6 @@
 #include <span>
 
 class QAbstractButton;
-class QApplication;
 class QWidget;
 
 // What every window of the program shares in its look and its frame.
@@ -26,9 +25,8 @@ double contrastRatio(const QColor& one, const QColor& other);
 inline const QString kAppTitle = QStringLiteral("Zelmora");
 
 // Fusion with one light palette of the program's own, so that the fixed light backgrounds stay
-// legible under a dark desktop theme; Calibri as the default font; Qt's Spanish texts for the
-// standard buttons and the text boxes' context menu, whatever the system's language.
-void setUpApplication(QApplication& app);
+// legible under a dark desktop theme, and Calibri as the default font.
+void applyProgramLook();
 
 QFont calibri(qreal points, bool italic = false);
 

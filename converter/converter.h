@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/numbertext.h"
+
 // The unit converter without its window: the state of one converter window, the texts that the
 // window shows, and the routines that its handlers call. A conversion runs in two steps through
 // the family's base unit, each written as general number text, so the base value is rounded to
@@ -52,8 +54,8 @@ struct ConverterState {
 
 // What the converter window shows, in UTF-8; the window mirrors these into its controls.
 struct ConverterTexts {
-    std::string txtCajaA = "0";
-    std::string txtCajaB = "0";
+    std::string txtCajaA{kEmptyBox};
+    std::string txtCajaB{kEmptyBox};
     std::string lblUnidad1Caption;
     std::string lblUnidad1ToolTip;
     std::string lblUnidad2Caption;

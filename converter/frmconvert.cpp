@@ -43,7 +43,7 @@ ConverterBox* numberBox(QWidget* parent, const QString& name, int top,
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, QColor(224, 224, 224));
     box->setPalette(palette);
-    box->writeText(QStringLiteral("0"));
+    box->writeText(kEmptyBoxText);
     return box;
 }
 

@@ -6,12 +6,14 @@
 #include <string>
 #include <string_view>
 
+#include "common/numbertext.h"
+
 // The right-triangle and proportion calculators of the solver window, as operations on the texts
 // of its boxes and the state of its rounding check box.
 namespace zelmora {
 
 // A box whose text is exactly this is the term to compute; 0.0, " 0" or an empty box are not.
-inline constexpr std::string_view kMissingTerm = "0";
+inline constexpr std::string_view kMissingTerm = kEmptyBox;
 
 // The window's title, its two buttons' caption and its check box's caption.
 inline constexpr std::string_view kSolverTitle = "TEOREMA DE PITÁGORAS";

@@ -15,6 +15,7 @@
 #include "calculators/calculatorwindows.h"
 #include "common/windowstyle.h"
 #include "converter/frmconvert.h"
+#include "shell/application.h"
 #include "shell/frmabout.h"
 #include "shell/frminicio.h"
 #include "shell/frmmenuprincipal.h"

@@ -11,6 +11,7 @@
 #include "common/bridge.h"
 #include "common/numbertext.h"
 #include "common/windowstyle.h"
+#include "shell/application.h"
 #include "tests/support/localecheck.h"
 
 // The number texts once the Qt application object exists, which switches the C library's

@@ -7,6 +7,7 @@
 #include "calculators/calculatorwindows.h"
 #include "common/windowstyle.h"
 #include "converter/frmconvert.h"
+#include "shell/application.h"
 #include "shell/frmmenuprincipal.h"
 #include "solver/frmpitagoras.h"
 

@@ -6,6 +6,7 @@
 
 #include "common/shape.h"
 #include "common/windowstyle.h"
+#include "shell/application.h"
 #include "shell/frminicio.h"
 #include "shell/frmmenuprincipal.h"
 #include "tests/support/controls.h"

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "common/windowstyle.h"
+#include "shell/application.h"
 #include "shell/desktopservices.h"
 #include "shell/manual.h"
 #include "tests/support/modal.h"

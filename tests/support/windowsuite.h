@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "common/windowstyle.h"
+#include "shell/application.h"
 #include "tests/support/controls.h"
 #include "tests/support/localecheck.h"
 #include "tests/support/modal.h"
