@@ -21,6 +21,7 @@
 #include "shell/frmmenuprincipal.h"
 #include "solver/frmpitagoras.h"
 #include "tests/support/controls.h"
+#include "tests/support/userinput.h"
 
 namespace {
 
@@ -30,12 +31,14 @@ void click(QWidget* window, const QString& name) {
     QTest::mouseClick(control<QWidget>(window, name), Qt::LeftButton);
 }
 
-// Clicks into a box (which empties its "0") and types over whatever it holds.
+// Clicks into a box (which empties its "0") and types over whatever it holds. A box that does
+// not take the focus would leave the picture without the text, so the tool stops.
 void typeInto(QWidget* window, const QString& name, const char* text) {
-    auto* box = control<QLineEdit>(window, name);
-    QTest::mouseClick(box, Qt::LeftButton);
-    box->selectAll();
-    QTest::keyClicks(box, text);
+    if (!zelmora::testing::typeOver(control<QLineEdit>(window, name), QLatin1String(text))) {
+        std::fprintf(stderr, "%s: %s does not take the focus\n", qPrintable(window->objectName()),
+                     qPrintable(name));
+        std::exit(1);
+    }
 }
 
 void moveOver(QWidget* window, const QString& name) {

@@ -10,13 +10,13 @@
 
 #include "calculators/calculatorwindows.h"
 #include "calculators/figurepicture.h"
-#include "tests/support/calculatorform.h"
+#include "tests/support/controls.h"
 #include "tests/support/userinput.h"
 #include "tests/support/windowsuite.h"
 
 using zelmora::testing::clickOption;
 using zelmora::testing::control;
-namespace calculator = zelmora::testing::calculator;
+using zelmora::testing::numbered;
 
 namespace {
 
@@ -143,21 +143,21 @@ class FigureTablesTest : public zelmora::testing::WindowSuite {
         QVERIFY(zelmora::testing::showActive(w));
         // From another figure, so that the choice is one.
         const int other = row.option == 1 ? 2 : 1;
-        clickOption(calculator::option(w, other));
-        QRadioButton* option = calculator::option(w, row.option);
+        clickOption(control<QRadioButton>(w, numbered("Option", other)));
+        QRadioButton* option = control<QRadioButton>(w, numbered("Option", row.option));
         clickOption(option);
         QVERIFY(option->isChecked());
 
         QCOMPARE(option->text(), QString::fromUtf8(row.caption));
         QCOMPARE(option->toolTip(), QString::fromUtf8(row.toolTip));
-        QCOMPARE(calculator::label(w, "lblForm")->text(), QString::fromUtf8(row.formula));
+        QCOMPARE(control<QLabel>(w, "lblForm")->text(), QString::fromUtf8(row.formula));
         const auto* picture = control<zelmora::FigurePicture>(w, "imgFig");
         QVERIFY(picture->picture().has_value());
         QCOMPARE(picture->picture(),
                  control<zelmora::FigurePicture>(w, QStringLiteral("Image%1").arg(row.image))
                      ->picture());
         const auto shown = [w](const char* name) { return control<QWidget>(w, name)->isVisible(); };
-        QCOMPARE(calculator::label(w, "Label1")->text(), QString::fromUtf8(row.label1));
+        QCOMPARE(control<QLabel>(w, "Label1")->text(), QString::fromUtf8(row.label1));
         QVERIFY(shown("Label1") && shown("Text1") && shown("Combo1"));
         QCOMPARE(shown("Label2"), row.text2);
         QCOMPARE(shown("Text2"), row.text2);
@@ -168,7 +168,7 @@ class FigureTablesTest : public zelmora::testing::WindowSuite {
         // A measure the figure names is shown under its name; one it does not name is hidden.
         for (const auto& [name, measure] :
              {std::pair{"Label2", row.label2}, std::pair{"Label3", row.label3}}) {
-            QLabel* label = calculator::label(w, name);
+            QLabel* label = control<QLabel>(w, name);
             if (*measure != '\0') {
                 QCOMPARE(label->text(), QString::fromUtf8(measure));
                 QVERIFY(label->isVisible());

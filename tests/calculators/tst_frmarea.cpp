@@ -20,6 +20,7 @@ using zelmora::frmArea;
 using zelmora::testing::accessibleName;
 using zelmora::testing::clickOption;
 using zelmora::testing::control;
+using zelmora::testing::numbered;
 using zelmora::testing::pickFromList;
 
 namespace {
@@ -49,23 +50,10 @@ class FrmAreaTest : public zelmora::testing::WindowSuite {
   private:
     frmArea* w = nullptr;
 
-    QRadioButton* option(int number) const {
-        return control<QRadioButton>(w, QStringLiteral("Option%1").arg(number));
-    }
-    QLineEdit* text(int number) const {
-        return control<QLineEdit>(w, QStringLiteral("Text%1").arg(number));
-    }
-    QLabel* label(const char* name) const { return control<QLabel>(w, QLatin1String(name)); }
-    QComboBox* combo(int number) const {
-        return control<QComboBox>(w, QStringLiteral("Combo%1").arg(number));
-    }
-    QLineEdit* answer() const { return control<QLineEdit>(w, QStringLiteral("txtAnswer")); }
-    QPushButton* button() const { return control<QPushButton>(w, QStringLiteral("cmdAnswer")); }
-
     // Types the side of the figure that is chosen and presses Enter.
     void computeSide(const QString& side) {
-        QTest::keyClicks(text(1), side);
-        QTest::keyClick(text(1), Qt::Key_Return);
+        QTest::keyClicks(control<QLineEdit>(w, "Text1"), side);
+        QTest::keyClick(control<QLineEdit>(w, "Text1"), Qt::Key_Return);
     }
 
   protected:
@@ -82,43 +70,46 @@ class FrmAreaTest : public zelmora::testing::WindowSuite {
         QCOMPARE(w->size(), QSize(377, 297));
         QCOMPARE(w->minimumSize(), w->maximumSize());
         QVERIFY(w->testAttribute(Qt::WA_DeleteOnClose));
-        QVERIFY(option(1)->isChecked());
-        QCOMPARE(label("lblForm")->text(), QStringLiteral("A = L²"));
-        QCOMPARE(label("Label1")->text(), QStringLiteral("Lado: (L)"));
-        QVERIFY(text(1)->isVisible());
-        QVERIFY(!text(2)->isVisible());
-        QVERIFY(!text(3)->isVisible());
-        QVERIFY(!label("Combo2")->isVisible());
-        QCOMPARE(combo(1)->currentText(), QStringLiteral("cm"));
-        QCOMPARE(combo(4)->currentText(), QStringLiteral("cm²"));
-        QCOMPARE(label("Combo2")->text(), QStringLiteral("cm"));
-        QCOMPARE(answer()->text(), QStringLiteral("0"));
-        QVERIFY(answer()->isReadOnly());
-        QCOMPARE(button()->text(), QStringLiteral("Ver Resultado"));
-        QVERIFY(text(1)->hasFocus());
-        QCOMPARE(text(1)->text(), QString());
-        QCOMPARE(text(2)->text(), QStringLiteral("0"));
-        QCOMPARE(text(3)->text(), QStringLiteral("0"));
+        QVERIFY(control<QRadioButton>(w, "Option1")->isChecked());
+        QCOMPARE(control<QLabel>(w, "lblForm")->text(), QStringLiteral("A = L²"));
+        QCOMPARE(control<QLabel>(w, "Label1")->text(), QStringLiteral("Lado: (L)"));
+        QVERIFY(control<QLineEdit>(w, "Text1")->isVisible());
+        QVERIFY(!control<QLineEdit>(w, "Text2")->isVisible());
+        QVERIFY(!control<QLineEdit>(w, "Text3")->isVisible());
+        QVERIFY(!control<QLabel>(w, "Combo2")->isVisible());
+        QCOMPARE(control<QComboBox>(w, "Combo1")->currentText(), QStringLiteral("cm"));
+        QCOMPARE(control<QComboBox>(w, "Combo4")->currentText(), QStringLiteral("cm²"));
+        QCOMPARE(control<QLabel>(w, "Combo2")->text(), QStringLiteral("cm"));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("0"));
+        QVERIFY(control<QLineEdit>(w, "txtAnswer")->isReadOnly());
+        QCOMPARE(control<QPushButton>(w, "cmdAnswer")->text(), QStringLiteral("Ver Resultado"));
+        QVERIFY(control<QLineEdit>(w, "Text1")->hasFocus());
+        QCOMPARE(control<QLineEdit>(w, "Text1")->text(), QString());
+        QCOMPARE(control<QLineEdit>(w, "Text2")->text(), QStringLiteral("0"));
+        QCOMPARE(control<QLineEdit>(w, "Text3")->text(), QStringLiteral("0"));
         QCOMPARE(basVar::Pi, 3.141592654);
         QCOMPARE(control<zelmora::FigurePicture>(w, QStringLiteral("imgFig"))->picture(),
                  std::optional(zelmora::FigureShape::Square));
-        QCOMPARE(text(1)->maxLength(), 12);
-        const QImage face = button()->grab().toImage();
+        QCOMPARE(control<QLineEdit>(w, "Text1")->maxLength(), 12);
+        const QImage face = control<QPushButton>(w, "cmdAnswer")->grab().toImage();
         QCOMPARE(face.pixelColor(8, face.height() / 2), QColor(250, 40, 40));
-        QCOMPARE(answer()->palette().color(QPalette::Base), QColor(255, 255, 192));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->palette().color(QPalette::Base),
+                 QColor(255, 255, 192));
         // Between the figure column and the measures the window's own background shows.
         QCOMPARE(w->grab().toImage().pixelColor(143, 120), QColor(250, 250, 250));
     }
 
     void boxesNamedForScreenReaders() {
-        QCOMPARE(accessibleName(text(1)), QStringLiteral("Lado: (L)"));
-        QCOMPARE(accessibleName(answer()), QStringLiteral("Resultado"));
+        QCOMPARE(accessibleName(control<QLineEdit>(w, "Text1")), QStringLiteral("Lado: (L)"));
+        QCOMPARE(accessibleName(control<QLineEdit>(w, "txtAnswer")), QStringLiteral("Resultado"));
         // On Linux a combo box reports its text as its name; the name set here serves the
         // platforms whose screen readers ask for it.
-        QCOMPARE(combo(1)->accessibleName(), QStringLiteral("Unidad de medida"));
-        QCOMPARE(combo(4)->accessibleName(), QStringLiteral("Unidad del resultado"));
-        clickOption(option(2));
-        QCOMPARE(accessibleName(text(2)), QStringLiteral("Altura: (h)"));
+        QCOMPARE(control<QComboBox>(w, "Combo1")->accessibleName(),
+                 QStringLiteral("Unidad de medida"));
+        QCOMPARE(control<QComboBox>(w, "Combo4")->accessibleName(),
+                 QStringLiteral("Unidad del resultado"));
+        clickOption(control<QRadioButton>(w, "Option2"));
+        QCOMPARE(accessibleName(control<QLineEdit>(w, "Text2")), QStringLiteral("Altura: (h)"));
         QCOMPARE(control<QWidget>(w, QStringLiteral("imgFig"))->accessibleDescription(),
                  QStringLiteral("Dibujo de un rectángulo"));
     }
@@ -126,13 +117,13 @@ class FrmAreaTest : public zelmora::testing::WindowSuite {
     // Tab goes through the window as it reads: each measure and the unit beside it, the button,
     // the answer and its unit, then the chosen figure; and back to the first measure.
     void tabFollowsTheReadingOrder() {
-        clickOption(option(5));  // TRAPECIO: every measure box shows
-        QVERIFY(text(1)->hasFocus());
+        clickOption(control<QRadioButton>(w, "Option5"));  // TRAPECIO: every measure box shows
+        QVERIFY(control<QLineEdit>(w, "Text1")->hasFocus());
         QStringList visited;
         for (int i = 0; i < 12; ++i) {
             QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
             visited << w->focusWidget()->objectName();
-            if (text(1)->hasFocus()) {
+            if (control<QLineEdit>(w, "Text1")->hasFocus()) {
                 break;
             }
         }
@@ -151,139 +142,142 @@ class FrmAreaTest : public zelmora::testing::WindowSuite {
     void figureOptionsAreHeardOnce() {
         QFETCH(int, number);
         QFETCH(QString, description);
-        QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(option(number));
+        QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(
+            control<QRadioButton>(w, numbered("Option", number)));
         QCOMPARE(heard->role(), QAccessible::RadioButton);
-        QCOMPARE(heard->text(QAccessible::Name), option(number)->text());
+        QCOMPARE(heard->text(QAccessible::Name),
+                 control<QRadioButton>(w, numbered("Option", number))->text());
         QCOMPARE(heard->text(QAccessible::Description), description);
         QCOMPARE(bool(heard->state().checked), number == 1);
         QVERIFY(heard->actionInterface() != nullptr);
         heard->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-        QVERIFY(option(number)->isChecked());
+        QVERIFY(control<QRadioButton>(w, numbered("Option", number))->isChecked());
         QVERIFY(heard->state().checked);
     }
 
     void enterInAOneMeasureFigureComputes() {
         computeSide(QStringLiteral("3"));
-        QCOMPARE(answer()->text(), QStringLiteral("9"));
-        QCOMPARE(text(1)->text(), QStringLiteral("3"));
-        QCOMPARE(button()->text(), QStringLiteral("Limpiar"));
-        QVERIFY(!text(1)->isEnabled());
-        QVERIFY(!text(2)->isEnabled());
-        QVERIFY(button()->hasFocus());
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("9"));
+        QCOMPARE(control<QLineEdit>(w, "Text1")->text(), QStringLiteral("3"));
+        QCOMPARE(control<QPushButton>(w, "cmdAnswer")->text(), QStringLiteral("Limpiar"));
+        QVERIFY(!control<QLineEdit>(w, "Text1")->isEnabled());
+        QVERIFY(!control<QLineEdit>(w, "Text2")->isEnabled());
+        QVERIFY(control<QPushButton>(w, "cmdAnswer")->hasFocus());
         // Enter on the button clears for the next figure.
-        QTest::keyClick(button(), Qt::Key_Return);
-        QCOMPARE(button()->text(), QStringLiteral("Ver Resultado"));
-        QVERIFY(text(1)->isEnabled());
-        QVERIFY(text(1)->hasFocus());
-        QCOMPARE(text(1)->text(), QString());
-        QCOMPARE(answer()->text(), QStringLiteral("0"));
+        QTest::keyClick(control<QPushButton>(w, "cmdAnswer"), Qt::Key_Return);
+        QCOMPARE(control<QPushButton>(w, "cmdAnswer")->text(), QStringLiteral("Ver Resultado"));
+        QVERIFY(control<QLineEdit>(w, "Text1")->isEnabled());
+        QVERIFY(control<QLineEdit>(w, "Text1")->hasFocus());
+        QCOMPARE(control<QLineEdit>(w, "Text1")->text(), QString());
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("0"));
     }
 
     void enterMovesThroughTheVisibleBoxes() {
         EnterKeysSeen passedOn;
         w->installEventFilter(&passedOn);
-        clickOption(option(5));  // TRAPECIO: three measures
-        QVERIFY(text(1)->hasFocus());
-        QTest::keyClicks(text(1), "5");
-        QTest::keyClick(text(1), Qt::Key_Enter);
-        QVERIFY(text(2)->hasFocus());
-        QCOMPARE(text(2)->text(), QString());
-        QCOMPARE(text(1)->text(), QStringLiteral("5"));
-        QTest::keyClicks(text(2), "3");
-        QTest::keyClick(text(2), Qt::Key_Return);
-        QVERIFY(text(3)->hasFocus());
-        QCOMPARE(button()->text(), QStringLiteral("Ver Resultado"));
-        QTest::keyClicks(text(3), "2");
-        QTest::keyClick(text(3), Qt::Key_Return);
-        QCOMPARE(answer()->text(), QStringLiteral("8"));
-        QCOMPARE(button()->text(), QStringLiteral("Limpiar"));
+        clickOption(control<QRadioButton>(w, "Option5"));  // TRAPECIO: three measures
+        QVERIFY(control<QLineEdit>(w, "Text1")->hasFocus());
+        QTest::keyClicks(control<QLineEdit>(w, "Text1"), "5");
+        QTest::keyClick(control<QLineEdit>(w, "Text1"), Qt::Key_Enter);
+        QVERIFY(control<QLineEdit>(w, "Text2")->hasFocus());
+        QCOMPARE(control<QLineEdit>(w, "Text2")->text(), QString());
+        QCOMPARE(control<QLineEdit>(w, "Text1")->text(), QStringLiteral("5"));
+        QTest::keyClicks(control<QLineEdit>(w, "Text2"), "3");
+        QTest::keyClick(control<QLineEdit>(w, "Text2"), Qt::Key_Return);
+        QVERIFY(control<QLineEdit>(w, "Text3")->hasFocus());
+        QCOMPARE(control<QPushButton>(w, "cmdAnswer")->text(), QStringLiteral("Ver Resultado"));
+        QTest::keyClicks(control<QLineEdit>(w, "Text3"), "2");
+        QTest::keyClick(control<QLineEdit>(w, "Text3"), Qt::Key_Return);
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("8"));
+        QCOMPARE(control<QPushButton>(w, "cmdAnswer")->text(), QStringLiteral("Limpiar"));
         // Each box took its Enter for itself: none reached the window.
         QCOMPARE(passedOn.count, 0);
         w->removeEventFilter(&passedOn);
     }
 
     void enterInTheSecondOfTwoBoxesComputes() {
-        clickOption(option(2));  // RECTÁNGULO
+        clickOption(control<QRadioButton>(w, "Option2"));  // RECTÁNGULO
         computeSide(QStringLiteral("3"));
-        QVERIFY(text(2)->hasFocus());
-        QTest::keyClicks(text(2), "4");
-        QTest::keyClick(text(2), Qt::Key_Return);
-        QCOMPARE(answer()->text(), QStringLiteral("12"));
+        QVERIFY(control<QLineEdit>(w, "Text2")->hasFocus());
+        QTest::keyClicks(control<QLineEdit>(w, "Text2"), "4");
+        QTest::keyClick(control<QLineEdit>(w, "Text2"), Qt::Key_Return);
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("12"));
     }
 
     void emptyBoxWithTheFocusReadsAsZero() {
-        clickOption(option(2));
-        QTest::keyClick(text(1), Qt::Key_Return);  // Text1 left empty: shows "0" again
-        QCOMPARE(text(1)->text(), QStringLiteral("0"));
-        QTest::keyClick(text(2), Qt::Key_Return);
-        QCOMPARE(answer()->text(), QStringLiteral("0"));
-        QCOMPARE(text(2)->text(), QStringLiteral("0"));
+        clickOption(control<QRadioButton>(w, "Option2"));
+        QTest::keyClick(control<QLineEdit>(w, "Text1"),
+                        Qt::Key_Return);  // Text1 left empty: shows "0" again
+        QCOMPARE(control<QLineEdit>(w, "Text1")->text(), QStringLiteral("0"));
+        QTest::keyClick(control<QLineEdit>(w, "Text2"), Qt::Key_Return);
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("0"));
+        QCOMPARE(control<QLineEdit>(w, "Text2")->text(), QStringLiteral("0"));
     }
 
     void theButtonComputesAndClears() {
-        QTest::keyClicks(text(1), "2.5");
-        QTest::mouseClick(button(), Qt::LeftButton);
-        QCOMPARE(answer()->text(), QStringLiteral("6.25"));
-        QTest::mouseClick(button(), Qt::LeftButton);
-        QCOMPARE(answer()->text(), QStringLiteral("0"));
-        QCOMPARE(text(1)->text(), QString());
-        QVERIFY(text(1)->hasFocus());
+        QTest::keyClicks(control<QLineEdit>(w, "Text1"), "2.5");
+        QTest::mouseClick(control<QPushButton>(w, "cmdAnswer"), Qt::LeftButton);
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("6.25"));
+        QTest::mouseClick(control<QPushButton>(w, "cmdAnswer"), Qt::LeftButton);
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("0"));
+        QCOMPARE(control<QLineEdit>(w, "Text1")->text(), QString());
+        QVERIFY(control<QLineEdit>(w, "Text1")->hasFocus());
         // Nothing of the cleared answer is kept to be converted.
-        QVERIFY(pickFromList(combo(4), QStringLiteral("mm²")));
-        QCOMPARE(answer()->text(), QStringLiteral("0"));
+        QVERIFY(pickFromList(control<QComboBox>(w, "Combo4"), QStringLiteral("mm²")));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("0"));
     }
 
     void commaEndsTheNumber() {
         computeSide(QStringLiteral("2,5"));
-        QCOMPARE(answer()->text(), QStringLiteral("4"));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("4"));
     }
 
     void lettersReadAsZero() {
         computeSide(QStringLiteral("abc"));
-        QCOMPARE(answer()->text(), QStringLiteral("0"));
-        QCOMPARE(text(1)->text(), QStringLiteral("abc"));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("0"));
+        QCOMPARE(control<QLineEdit>(w, "Text1")->text(), QStringLiteral("abc"));
     }
 
     void focusEmptiesAndRefillsZero() {
-        clickOption(option(2));
-        QTest::mouseClick(text(2), Qt::LeftButton);
-        QVERIFY(text(2)->hasFocus());
-        QCOMPARE(text(2)->text(), QString());
-        QTest::mouseClick(text(1), Qt::LeftButton);
-        QVERIFY(text(1)->hasFocus());
-        QCOMPARE(text(2)->text(), QStringLiteral("0"));
-        QTest::mouseClick(text(2), Qt::LeftButton);
-        QTest::keyClicks(text(2), "0.0");
-        QTest::mouseClick(text(1), Qt::LeftButton);
-        QVERIFY(text(1)->hasFocus());
-        QCOMPARE(text(2)->text(), QStringLiteral("0.0"));
+        clickOption(control<QRadioButton>(w, "Option2"));
+        QTest::mouseClick(control<QLineEdit>(w, "Text2"), Qt::LeftButton);
+        QVERIFY(control<QLineEdit>(w, "Text2")->hasFocus());
+        QCOMPARE(control<QLineEdit>(w, "Text2")->text(), QString());
+        QTest::mouseClick(control<QLineEdit>(w, "Text1"), Qt::LeftButton);
+        QVERIFY(control<QLineEdit>(w, "Text1")->hasFocus());
+        QCOMPARE(control<QLineEdit>(w, "Text2")->text(), QStringLiteral("0"));
+        QTest::mouseClick(control<QLineEdit>(w, "Text2"), Qt::LeftButton);
+        QTest::keyClicks(control<QLineEdit>(w, "Text2"), "0.0");
+        QTest::mouseClick(control<QLineEdit>(w, "Text1"), Qt::LeftButton);
+        QVERIFY(control<QLineEdit>(w, "Text1")->hasFocus());
+        QCOMPARE(control<QLineEdit>(w, "Text2")->text(), QStringLiteral("0.0"));
         // Tab moves on like any focus change, to the unit beside the box.
-        QTest::keyClick(text(1), Qt::Key_Tab);
-        QVERIFY(combo(1)->hasFocus());
-        QCOMPARE(text(1)->text(), QStringLiteral("0"));
+        QTest::keyClick(control<QLineEdit>(w, "Text1"), Qt::Key_Tab);
+        QVERIFY(control<QComboBox>(w, "Combo1")->hasFocus());
+        QCOMPARE(control<QLineEdit>(w, "Text1")->text(), QStringLiteral("0"));
     }
 
     void answerUnitConvertsTheSameValue() {
         computeSide(QStringLiteral("3"));
-        QVERIFY(pickFromList(combo(4), QStringLiteral("m²")));
-        QCOMPARE(answer()->text(), QStringLiteral("0.0009"));
-        QVERIFY(pickFromList(combo(4), QStringLiteral("mm²")));
-        QCOMPARE(answer()->text(), QStringLiteral("900"));
-        QVERIFY(pickFromList(combo(4), QStringLiteral("km²")));
-        QCOMPARE(answer()->text(), QStringLiteral("9E-10"));
-        QVERIFY(pickFromList(combo(4), QStringLiteral("cm²")));
-        QCOMPARE(answer()->text(), QStringLiteral("9"));
+        QVERIFY(pickFromList(control<QComboBox>(w, "Combo4"), QStringLiteral("m²")));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("0.0009"));
+        QVERIFY(pickFromList(control<QComboBox>(w, "Combo4"), QStringLiteral("mm²")));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("900"));
+        QVERIFY(pickFromList(control<QComboBox>(w, "Combo4"), QStringLiteral("km²")));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("9E-10"));
+        QVERIFY(pickFromList(control<QComboBox>(w, "Combo4"), QStringLiteral("cm²")));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("9"));
     }
 
     void measureUnitConvertsAgainWithoutRecomputing() {
         computeSide(QStringLiteral("2"));
-        QCOMPARE(answer()->text(), QStringLiteral("4"));
-        QVERIFY(pickFromList(combo(1), QStringLiteral("m")));
-        QCOMPARE(combo(4)->currentText(), QStringLiteral("m²"));
-        QCOMPARE(label("Combo2")->text(), QStringLiteral("m"));
-        QCOMPARE(answer()->text(), QStringLiteral("4"));
-        QVERIFY(pickFromList(combo(4), QStringLiteral("cm²")));
-        QCOMPARE(answer()->text(), QStringLiteral("40000"));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("4"));
+        QVERIFY(pickFromList(control<QComboBox>(w, "Combo1"), QStringLiteral("m")));
+        QCOMPARE(control<QComboBox>(w, "Combo4")->currentText(), QStringLiteral("m²"));
+        QCOMPARE(control<QLabel>(w, "Combo2")->text(), QStringLiteral("m"));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("4"));
+        QVERIFY(pickFromList(control<QComboBox>(w, "Combo4"), QStringLiteral("cm²")));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("40000"));
     }
 
     // The measure unit chooses its own answer unit, which may be the one already chosen or
@@ -312,42 +306,42 @@ class FrmAreaTest : public zelmora::testing::WindowSuite {
         QFETCH(QString, answerUnit);
         QFETCH(QString, converted);
         computeSide(side);
-        QVERIFY(pickFromList(combo(4), QStringLiteral("m²")));
-        QCOMPARE(answer()->text(), inSquareMetres);
-        QVERIFY(pickFromList(combo(1), measureUnit));
-        QCOMPARE(combo(4)->currentText(), answerUnit);
-        QCOMPARE(answer()->text(), converted);
+        QVERIFY(pickFromList(control<QComboBox>(w, "Combo4"), QStringLiteral("m²")));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), inSquareMetres);
+        QVERIFY(pickFromList(control<QComboBox>(w, "Combo1"), measureUnit));
+        QCOMPARE(control<QComboBox>(w, "Combo4")->currentText(), answerUnit);
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), converted);
     }
 
     void unitsShowZeroWhileEntering() {
-        QVERIFY(pickFromList(combo(4), QStringLiteral("mm²")));
-        QCOMPARE(answer()->text(), QStringLiteral("0"));
-        QVERIFY(pickFromList(combo(1), QStringLiteral("km")));
-        QCOMPARE(answer()->text(), QStringLiteral("0"));
-        QCOMPARE(button()->text(), QStringLiteral("Ver Resultado"));
+        QVERIFY(pickFromList(control<QComboBox>(w, "Combo4"), QStringLiteral("mm²")));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("0"));
+        QVERIFY(pickFromList(control<QComboBox>(w, "Combo1"), QStringLiteral("km")));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("0"));
+        QCOMPARE(control<QPushButton>(w, "cmdAnswer")->text(), QStringLiteral("Ver Resultado"));
     }
 
     void choosingAFigureClearsButKeepsUnits() {
-        QVERIFY(pickFromList(combo(1), QStringLiteral("m")));
-        QTest::mouseClick(text(1), Qt::LeftButton);
+        QVERIFY(pickFromList(control<QComboBox>(w, "Combo1"), QStringLiteral("m")));
+        QTest::mouseClick(control<QLineEdit>(w, "Text1"), Qt::LeftButton);
         computeSide(QStringLiteral("3"));
-        QCOMPARE(answer()->text(), QStringLiteral("9"));
-        clickOption(option(9));  // ROMBOIDE
-        QVERIFY(option(9)->isChecked());
-        QCOMPARE(button()->text(), QStringLiteral("Ver Resultado"));
-        QVERIFY(text(1)->isEnabled());
-        QVERIFY(text(1)->hasFocus());
-        QCOMPARE(text(1)->text(), QString());
-        QCOMPARE(text(2)->text(), QStringLiteral("0"));
-        QVERIFY(text(2)->isVisible());
-        QCOMPARE(label("Label2")->text(), QStringLiteral("Altura: (h)"));
-        QCOMPARE(label("lblForm")->text(), QStringLiteral("A = b * h"));
-        QCOMPARE(answer()->text(), QStringLiteral("0"));
-        QCOMPARE(combo(1)->currentText(), QStringLiteral("m"));
-        QCOMPARE(combo(4)->currentText(), QStringLiteral("m²"));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("9"));
+        clickOption(control<QRadioButton>(w, "Option9"));  // ROMBOIDE
+        QVERIFY(control<QRadioButton>(w, "Option9")->isChecked());
+        QCOMPARE(control<QPushButton>(w, "cmdAnswer")->text(), QStringLiteral("Ver Resultado"));
+        QVERIFY(control<QLineEdit>(w, "Text1")->isEnabled());
+        QVERIFY(control<QLineEdit>(w, "Text1")->hasFocus());
+        QCOMPARE(control<QLineEdit>(w, "Text1")->text(), QString());
+        QCOMPARE(control<QLineEdit>(w, "Text2")->text(), QStringLiteral("0"));
+        QVERIFY(control<QLineEdit>(w, "Text2")->isVisible());
+        QCOMPARE(control<QLabel>(w, "Label2")->text(), QStringLiteral("Altura: (h)"));
+        QCOMPARE(control<QLabel>(w, "lblForm")->text(), QStringLiteral("A = b * h"));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("0"));
+        QCOMPARE(control<QComboBox>(w, "Combo1")->currentText(), QStringLiteral("m"));
+        QCOMPARE(control<QComboBox>(w, "Combo4")->currentText(), QStringLiteral("m²"));
         // The old figure's answer is gone: no unit converts it back.
-        QVERIFY(pickFromList(combo(4), QStringLiteral("cm²")));
-        QCOMPARE(answer()->text(), QStringLiteral("0"));
+        QVERIFY(pickFromList(control<QComboBox>(w, "Combo4"), QStringLiteral("cm²")));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("0"));
     }
 
     // Whatever chooses the figure, the student then types its measures: the first box has the
@@ -363,67 +357,68 @@ class FrmAreaTest : public zelmora::testing::WindowSuite {
         QFETCH(int, from);
         QFETCH(int, key);
         if (key == 0) {
-            clickOption(option(2));
+            clickOption(control<QRadioButton>(w, "Option2"));
         } else {
-            clickOption(option(from));
-            QVERIFY(zelmora::testing::tabTo(option(from)));
-            QTest::keyClick(option(from), static_cast<Qt::Key>(key));
+            clickOption(control<QRadioButton>(w, numbered("Option", from)));
+            QVERIFY(zelmora::testing::tabTo(control<QRadioButton>(w, numbered("Option", from))));
+            QTest::keyClick(control<QRadioButton>(w, numbered("Option", from)),
+                            static_cast<Qt::Key>(key));
         }
-        QVERIFY(option(2)->isChecked());
-        QTRY_VERIFY_WITH_TIMEOUT(text(1)->hasFocus(), 2000);
-        QCOMPARE(text(1)->text(), QString());
-        QTest::keyClicks(text(1), "3");
-        QTest::keyClick(text(1), Qt::Key_Return);
-        QTest::keyClicks(text(2), "4");
-        QTest::keyClick(text(2), Qt::Key_Return);
-        QCOMPARE(answer()->text(), QStringLiteral("12"));
+        QVERIFY(control<QRadioButton>(w, "Option2")->isChecked());
+        QTRY_VERIFY_WITH_TIMEOUT(control<QLineEdit>(w, "Text1")->hasFocus(), 2000);
+        QCOMPARE(control<QLineEdit>(w, "Text1")->text(), QString());
+        QTest::keyClicks(control<QLineEdit>(w, "Text1"), "3");
+        QTest::keyClick(control<QLineEdit>(w, "Text1"), Qt::Key_Return);
+        QTest::keyClicks(control<QLineEdit>(w, "Text2"), "4");
+        QTest::keyClick(control<QLineEdit>(w, "Text2"), Qt::Key_Return);
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("12"));
     }
 
     void labelsKeepTheirOldCaptionWhenUnused() {
-        clickOption(option(5));  // sets Label3 "Altura: (h)"
-        clickOption(option(1));
-        QCOMPARE(label("Label3")->text(), QStringLiteral("Altura: (h)"));
-        QVERIFY(!label("Label3")->isVisible());
+        clickOption(control<QRadioButton>(w, "Option5"));  // sets Label3 "Altura: (h)"
+        clickOption(control<QRadioButton>(w, "Option1"));
+        QCOMPARE(control<QLabel>(w, "Label3")->text(), QStringLiteral("Altura: (h)"));
+        QVERIFY(!control<QLabel>(w, "Label3")->isVisible());
     }
 
     void piIsReadWhenTheAnswerIsComputed() {
-        clickOption(option(7));  // CÍRCULO
+        clickOption(control<QRadioButton>(w, "Option7"));  // CÍRCULO
         computeSide(QStringLiteral("1"));
-        QCOMPARE(answer()->text(), QStringLiteral("3.141592654"));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("3.141592654"));
         basVar::Pi = 3.1415927;
-        QTest::mouseClick(button(), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(w, "cmdAnswer"), Qt::LeftButton);
         computeSide(QStringLiteral("1"));
-        QCOMPARE(answer()->text(), QStringLiteral("3.1415927"));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("3.1415927"));
         // Opening another calculator resets pi for every open one.
         frmArea other;
         QCOMPARE(basVar::Pi, 3.141592654);
     }
 
     void overflowShowsTheWordAndKeepsTheAnswer() {
-        QTest::keyClicks(text(1), "1E150");
-        QVERIFY(pickFromList(combo(1), QStringLiteral("km")));
-        QTest::mouseClick(text(1), Qt::LeftButton);
-        QTest::keyClick(text(1), Qt::Key_Return);
-        QCOMPARE(answer()->text(), QStringLiteral("1E+300"));
-        QVERIFY(pickFromList(combo(4), QStringLiteral("mm²")));
-        QCOMPARE(answer()->text(), QStringLiteral("Desbordamiento"));
-        QCOMPARE(button()->text(), QStringLiteral("Limpiar"));
-        QVERIFY(pickFromList(combo(4), QStringLiteral("km²")));
-        QCOMPARE(answer()->text(), QStringLiteral("1E+300"));
+        QTest::keyClicks(control<QLineEdit>(w, "Text1"), "1E150");
+        QVERIFY(pickFromList(control<QComboBox>(w, "Combo1"), QStringLiteral("km")));
+        QTest::mouseClick(control<QLineEdit>(w, "Text1"), Qt::LeftButton);
+        QTest::keyClick(control<QLineEdit>(w, "Text1"), Qt::Key_Return);
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("1E+300"));
+        QVERIFY(pickFromList(control<QComboBox>(w, "Combo4"), QStringLiteral("mm²")));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("Desbordamiento"));
+        QCOMPARE(control<QPushButton>(w, "cmdAnswer")->text(), QStringLiteral("Limpiar"));
+        QVERIFY(pickFromList(control<QComboBox>(w, "Combo4"), QStringLiteral("km²")));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("1E+300"));
     }
 
     // Once the answer shows, the disabled measures still read clearly against their background,
     // in a grey that tells them from the enabled black.
     void disabledMeasuresStayReadable() {
-        clickOption(option(5));  // TRAPECIO
+        clickOption(control<QRadioButton>(w, "Option5"));  // TRAPECIO
         for (int number = 1; number <= 3; ++number) {
-            QTest::keyClicks(text(number), "8");
-            QTest::keyClick(text(number), Qt::Key_Return);
+            QTest::keyClicks(control<QLineEdit>(w, numbered("Text", number)), "8");
+            QTest::keyClick(control<QLineEdit>(w, numbered("Text", number)), Qt::Key_Return);
         }
-        QCOMPARE(button()->text(), QStringLiteral("Limpiar"));
+        QCOMPARE(control<QPushButton>(w, "cmdAnswer")->text(), QStringLiteral("Limpiar"));
         for (int number = 1; number <= 3; ++number) {
-            QVERIFY(!text(number)->isEnabled());
-            const QImage shown = text(number)->grab().toImage();
+            QVERIFY(!control<QLineEdit>(w, numbered("Text", number))->isEnabled());
+            const QImage shown = control<QLineEdit>(w, numbered("Text", number))->grab().toImage();
             const QColor background = shown.pixelColor(4, shown.height() / 2);
             QColor darkest = background;
             for (int y = 3; y < shown.height() - 3; ++y) {
@@ -450,12 +445,12 @@ class FrmAreaTest : public zelmora::testing::WindowSuite {
     void overflowingMeasuresAndResults() {
         QFETCH(QString, side);
         computeSide(side);
-        QCOMPARE(answer()->text(), QStringLiteral("Desbordamiento"));
-        QCOMPARE(button()->text(), QStringLiteral("Limpiar"));
-        QVERIFY(pickFromList(combo(4), QStringLiteral("m²")));
-        QCOMPARE(answer()->text(), QStringLiteral("Desbordamiento"));
-        QTest::mouseClick(button(), Qt::LeftButton);
-        QCOMPARE(answer()->text(), QStringLiteral("0"));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("Desbordamiento"));
+        QCOMPARE(control<QPushButton>(w, "cmdAnswer")->text(), QStringLiteral("Limpiar"));
+        QVERIFY(pickFromList(control<QComboBox>(w, "Combo4"), QStringLiteral("m²")));
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("Desbordamiento"));
+        QTest::mouseClick(control<QPushButton>(w, "cmdAnswer"), Qt::LeftButton);
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("0"));
     }
 
     void closedWindowsFreeThemselves() {

@@ -15,7 +15,7 @@ using zelmora::testing::clickOption;
 using zelmora::testing::control;
 using zelmora::testing::pickFromList;
 
-using namespace zelmora::testing::calculator;
+using zelmora::testing::calculator::compute;
 
 // The perimeter calculator, whose answer units are the measure units.
 class FrmPerimetroTest : public zelmora::testing::WindowSuite {
@@ -34,29 +34,30 @@ class FrmPerimetroTest : public zelmora::testing::WindowSuite {
         QCOMPARE(p->windowTitle(), QStringLiteral("CALCULANDO PERÍMETRO"));
         QCOMPARE(p->objectName(), QStringLiteral("frmPerimetro"));
         QCOMPARE(p->findChildren<QRadioButton*>().size(), 8);
-        QCOMPARE(combo(p, "Combo4")->currentText(), QStringLiteral("cm"));
-        QVERIFY(!combo(p, "Combo4")->isEditable());
+        QCOMPARE(control<QComboBox>(p, "Combo4")->currentText(), QStringLiteral("cm"));
+        QVERIFY(!control<QComboBox>(p, "Combo4")->isEditable());
         compute(p, QStringLiteral("3"));
-        QCOMPARE(box(p, "txtAnswer")->text(), QStringLiteral("12"));
-        QVERIFY(pickFromList(combo(p, "Combo1"), QStringLiteral("m")));
-        QCOMPARE(combo(p, "Combo4")->currentText(), QStringLiteral("m"));
-        QCOMPARE(box(p, "txtAnswer")->text(), QStringLiteral("12"));
-        QVERIFY(pickFromList(combo(p, "Combo4"), QStringLiteral("cm")));
-        QCOMPARE(box(p, "txtAnswer")->text(), QStringLiteral("1200"));
-        QVERIFY(pickFromList(combo(p, "Combo4"), QStringLiteral("km")));
-        QCOMPARE(box(p, "txtAnswer")->text(), QStringLiteral("0.012"));
+        QCOMPARE(control<QLineEdit>(p, "txtAnswer")->text(), QStringLiteral("12"));
+        QVERIFY(pickFromList(control<QComboBox>(p, "Combo1"), QStringLiteral("m")));
+        QCOMPARE(control<QComboBox>(p, "Combo4")->currentText(), QStringLiteral("m"));
+        QCOMPARE(control<QLineEdit>(p, "txtAnswer")->text(), QStringLiteral("12"));
+        QVERIFY(pickFromList(control<QComboBox>(p, "Combo4"), QStringLiteral("cm")));
+        QCOMPARE(control<QLineEdit>(p, "txtAnswer")->text(), QStringLiteral("1200"));
+        QVERIFY(pickFromList(control<QComboBox>(p, "Combo4"), QStringLiteral("km")));
+        QCOMPARE(control<QLineEdit>(p, "txtAnswer")->text(), QStringLiteral("0.012"));
     }
 
     void perimeterFiguresInTheWindow() {
-        clickOption(option(p, 8));  // CIRCUNFERENC.
-        QCOMPARE(label(p, "lblForm")->text(), QStringLiteral("Pi * D"));
-        QCOMPARE(label(p, "Label1")->text(), QStringLiteral("Diametro: (D)"));
+        clickOption(control<QRadioButton>(p, "Option8"));  // CIRCUNFERENC.
+        QCOMPARE(control<QLabel>(p, "lblForm")->text(), QStringLiteral("Pi * D"));
+        QCOMPARE(control<QLabel>(p, "Label1")->text(), QStringLiteral("Diametro: (D)"));
         compute(p, QStringLiteral("2"));
-        QCOMPARE(box(p, "txtAnswer")->text(), QStringLiteral("6.283185308"));
-        clickOption(option(p, 4));  // POLÍGONO REG.: a count of sides, with no unit beside it
-        QVERIFY(box(p, "Text2")->isVisible());
-        QVERIFY(!label(p, "Combo2")->isVisible());
-        QCOMPARE(label(p, "Label2")->text(), QStringLiteral("No. lados: (#)"));
+        QCOMPARE(control<QLineEdit>(p, "txtAnswer")->text(), QStringLiteral("6.283185308"));
+        clickOption(control<QRadioButton>(
+            p, "Option4"));  // POLÍGONO REG.: a count of sides, with no unit beside it
+        QVERIFY(control<QLineEdit>(p, "Text2")->isVisible());
+        QVERIFY(!control<QLabel>(p, "Combo2")->isVisible());
+        QCOMPARE(control<QLabel>(p, "Label2")->text(), QStringLiteral("No. lados: (#)"));
     }
 };
 

@@ -11,14 +11,17 @@
 #include "common/windowstyle.h"
 #include "converter/converterbox.h"
 #include "converter/frmconvert.h"
-#include "tests/support/contextmenu.h"
+#include "tests/support/popupmenu.h"
 #include "tests/support/userinput.h"
 #include "tests/support/windowsuite.h"
 
 using zelmora::ConverterBox;
 using zelmora::frmConvert;
+using zelmora::testing::clickInto;
 using zelmora::testing::control;
+using zelmora::testing::numbered;
 using zelmora::testing::showsWhole;
+using zelmora::testing::typeOver;
 
 namespace {
 
@@ -42,58 +45,12 @@ const QStringList kVolume = {QStringLiteral("Microlitros"), QStringLiteral("Mili
 const QColor kChosen(255, 255, 128);
 const QColor kNotChosen(255, 255, 255);
 
-// The controls of one converter window.
-struct Controls {
-    QRadioButton* option(int number) const {
-        return std::array{Option1, Option2, Option3}[static_cast<std::size_t>(number - 1)];
-    }
-
-    QRadioButton *Option1, *Option2, *Option3;
-    QPushButton *cmdIzqA, *cmdDerA, *cmdIzqB, *cmdDerB;
-    ConverterBox *txtCajaA, *txtCajaB;
-    QLabel *lblUnidad1, *lblUnidad2, *lblSafe;
-};
-
-template <typename T>
-T* find(const QWidget* window, const char* name) {
-    return control<T>(window, QString::fromLatin1(name));
-}
-
-// Finds the controls by their names, as a screen reader or a user does.
-Controls controlsOf(const QWidget* w) {
-    return {find<QRadioButton>(w, "Option1"),  find<QRadioButton>(w, "Option2"),
-            find<QRadioButton>(w, "Option3"),  find<QPushButton>(w, "cmdIzqA"),
-            find<QPushButton>(w, "cmdDerA"),   find<QPushButton>(w, "cmdIzqB"),
-            find<QPushButton>(w, "cmdDerB"),   find<ConverterBox>(w, "txtCajaA"),
-            find<ConverterBox>(w, "txtCajaB"), find<QLabel>(w, "lblUnidad1"),
-            find<QLabel>(w, "lblUnidad2"),     find<QLabel>(w, "lblSafe")};
-}
-
 void click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton);
 }
 
-// Clicks into the box, which gives it the focus.
-// Clicks into the box; false when it does not take the focus, and the caller stops, since what
-// it typed next would go to another widget.
-[[nodiscard]] bool focus(ConverterBox* box) {
-    click(box);
-    return QTest::qWaitFor([box] { return box->hasFocus(); });
-}
-
-// Replaces the box's text by typing, as a user who selects it all first.
-[[nodiscard]] bool type(ConverterBox* box, const QString& text) {
-    if (!focus(box)) {
-        return false;
-    }
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(box, Qt::Key_Delete);
-    zelmora::testing::typeText(box, text);
-    return true;
-}
-
 [[nodiscard]] bool enter(ConverterBox* box) {
-    if (!focus(box)) {
+    if (!clickInto(box)) {
         return false;
     }
     QTest::keyClick(box, Qt::Key_Return);
@@ -118,15 +75,15 @@ QColor face(QWidget* widget) {
 }
 
 // Área with box A in square kilometres and box B in square millimetres, by the arrows.
-void chooseSquareKilometresToMillimetres(const Controls& c) {
-    click(c.Option1);
-    click(c.cmdIzqA);
-    click(c.cmdIzqA);
-    QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Kilómetros cuadrados"));
+void chooseSquareKilometresToMillimetres(const QWidget* w) {
+    click(control<QRadioButton>(w, "Option1"));
+    click(control<QPushButton>(w, "cmdIzqA"));
+    click(control<QPushButton>(w, "cmdIzqA"));
+    QCOMPARE(control<QLabel>(w, "lblUnidad1")->text(), QStringLiteral("Kilómetros cuadrados"));
     for (int i = 0; i < 3; ++i) {
-        click(c.cmdIzqB);
+        click(control<QPushButton>(w, "cmdIzqB"));
     }
-    QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Milímetros cuadrados"));
+    QCOMPARE(control<QLabel>(w, "lblUnidad2")->text(), QStringLiteral("Milímetros cuadrados"));
 }
 
 }  // namespace
@@ -137,12 +94,10 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
     Q_OBJECT
   private:
     frmConvert* w = nullptr;
-    Controls c{};
 
   protected:
     void setUpTest() override {
         w = new frmConvert;
-        c = controlsOf(w);
         QVERIFY(zelmora::testing::showActive(w));
     }
 
@@ -154,37 +109,39 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QCOMPARE(w->minimumSize(), w->maximumSize());
         QVERIFY(w->testAttribute(Qt::WA_DeleteOnClose));
         QCOMPARE(w->grab().toImage().pixelColor(2, w->height() - 3), QColor(250, 250, 250));
-        QVERIFY(c.Option2->isChecked());
-        QVERIFY(!c.Option1->isChecked());
-        QVERIFY(!c.Option3->isChecked());
-        QCOMPARE(face(c.Option2), kChosen);
-        QCOMPARE(face(c.Option1), kNotChosen);
-        QCOMPARE(face(c.Option3), kNotChosen);
-        QVERIFY(c.txtCajaA->hasFocus());
-        QCOMPARE(c.txtCajaA->text(), QStringLiteral("0"));
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0"));
-        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Centímetros"));
-        QCOMPARE(c.lblUnidad1->toolTip(), QStringLiteral("Centímetros (cm)"));
-        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Metros"));
-        QCOMPARE(c.lblUnidad2->toolTip(), QStringLiteral("Metros (m)"));
-        QVERIFY(!c.lblSafe->isVisible());
-        QCOMPARE(c.lblSafe->text(), QString());
-        QCOMPARE(c.txtCajaA->palette().color(QPalette::Base), QColor(224, 224, 224));
-        QCOMPARE(c.txtCajaB->palette().color(QPalette::Base), QColor(224, 224, 224));
-        QCOMPARE(face(c.lblUnidad1), kNotChosen);
-        QCOMPARE(face(c.lblUnidad2), kNotChosen);
-        QCOMPARE(face(c.cmdIzqA), kNotChosen);
-        QCOMPARE(face(c.cmdDerB), kNotChosen);
-        QVERIFY(c.txtCajaA->alignment() & Qt::AlignRight);
-        QVERIFY(!c.txtCajaA->isReadOnly());
+        QVERIFY(control<QRadioButton>(w, "Option2")->isChecked());
+        QVERIFY(!control<QRadioButton>(w, "Option1")->isChecked());
+        QVERIFY(!control<QRadioButton>(w, "Option3")->isChecked());
+        QCOMPARE(face(control<QRadioButton>(w, "Option2")), kChosen);
+        QCOMPARE(face(control<QRadioButton>(w, "Option1")), kNotChosen);
+        QCOMPARE(face(control<QRadioButton>(w, "Option3")), kNotChosen);
+        QVERIFY(control<ConverterBox>(w, "txtCajaA")->hasFocus());
+        QCOMPARE(control<ConverterBox>(w, "txtCajaA")->text(), QStringLiteral("0"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), QStringLiteral("0"));
+        QCOMPARE(control<QLabel>(w, "lblUnidad1")->text(), QStringLiteral("Centímetros"));
+        QCOMPARE(control<QLabel>(w, "lblUnidad1")->toolTip(), QStringLiteral("Centímetros (cm)"));
+        QCOMPARE(control<QLabel>(w, "lblUnidad2")->text(), QStringLiteral("Metros"));
+        QCOMPARE(control<QLabel>(w, "lblUnidad2")->toolTip(), QStringLiteral("Metros (m)"));
+        QVERIFY(!control<QLabel>(w, "lblSafe")->isVisible());
+        QCOMPARE(control<QLabel>(w, "lblSafe")->text(), QString());
+        QCOMPARE(control<ConverterBox>(w, "txtCajaA")->palette().color(QPalette::Base),
+                 QColor(224, 224, 224));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->palette().color(QPalette::Base),
+                 QColor(224, 224, 224));
+        QCOMPARE(face(control<QLabel>(w, "lblUnidad1")), kNotChosen);
+        QCOMPARE(face(control<QLabel>(w, "lblUnidad2")), kNotChosen);
+        QCOMPARE(face(control<QPushButton>(w, "cmdIzqA")), kNotChosen);
+        QCOMPARE(face(control<QPushButton>(w, "cmdDerB")), kNotChosen);
+        QVERIFY(control<ConverterBox>(w, "txtCajaA")->alignment() & Qt::AlignRight);
+        QVERIFY(!control<ConverterBox>(w, "txtCajaA")->isReadOnly());
         // The first number typed replaces the "0".
-        QTest::keyClicks(c.txtCajaA, "5");
-        QCOMPARE(c.txtCajaA->text(), QStringLiteral("5"));
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0"));
+        QTest::keyClicks(control<ConverterBox>(w, "txtCajaA"), "5");
+        QCOMPARE(control<ConverterBox>(w, "txtCajaA")->text(), QStringLiteral("5"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), QStringLiteral("0"));
         // Box A is the active box from the start: a family converts from it.
-        click(c.Option1);
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.0005"));
-        QCOMPARE(c.txtCajaA->text(), QStringLiteral("5"));
+        click(control<QRadioButton>(w, "Option1"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), QStringLiteral("0.0005"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaA")->text(), QStringLiteral("5"));
     }
 
     void controlsStandInTheirPlaces_data() {
@@ -222,39 +179,48 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
     }
 
     void tabOrderRunsBoxesArrowsFamilies() {
-        const QList<QWidget*> expected = {c.txtCajaA, c.txtCajaB, c.cmdIzqA, c.cmdDerA, c.cmdIzqB,
-                                          c.cmdDerB,  c.Option2,  c.Option1, c.Option3};
+        const QList<QWidget*> expected = {
+            control<ConverterBox>(w, "txtCajaA"), control<ConverterBox>(w, "txtCajaB"),
+            control<QPushButton>(w, "cmdIzqA"),   control<QPushButton>(w, "cmdDerA"),
+            control<QPushButton>(w, "cmdIzqB"),   control<QPushButton>(w, "cmdDerB"),
+            control<QRadioButton>(w, "Option2"),  control<QRadioButton>(w, "Option1"),
+            control<QRadioButton>(w, "Option3")};
         QList<QWidget*> chain;
-        for (QWidget* next = c.txtCajaA->nextInFocusChain(); chain.size() < 20;
-             next = next->nextInFocusChain()) {
+        for (QWidget* next = control<ConverterBox>(w, "txtCajaA")->nextInFocusChain();
+             chain.size() < 20; next = next->nextInFocusChain()) {
             if (next->focusPolicy() & Qt::TabFocus) {
                 chain << next;
             }
-            if (next == c.txtCajaA) {
+            if (next == control<ConverterBox>(w, "txtCajaA")) {
                 break;
             }
         }
         chain.prepend(chain.takeLast());
         QCOMPARE(chain, expected);
-        QCOMPARE(c.lblSafe->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(c.lblUnidad1->focusPolicy(), Qt::NoFocus);
-        QTest::keyClicks(c.txtCajaA, "5");
-        QTest::keyClick(c.txtCajaA, Qt::Key_Tab);
-        QVERIFY(c.txtCajaB->hasFocus());
+        QCOMPARE(control<QLabel>(w, "lblSafe")->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(control<QLabel>(w, "lblUnidad1")->focusPolicy(), Qt::NoFocus);
+        QTest::keyClicks(control<ConverterBox>(w, "txtCajaA"), "5");
+        QTest::keyClick(control<ConverterBox>(w, "txtCajaA"), Qt::Key_Tab);
+        QVERIFY(control<ConverterBox>(w, "txtCajaB")->hasFocus());
         // Box B is now the active box: a family converts its 0 into box A.
-        click(c.Option1);
-        QCOMPARE(c.txtCajaA->text(), QStringLiteral("0"));
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0"));
+        click(control<QRadioButton>(w, "Option1"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaA")->text(), QStringLiteral("0"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), QStringLiteral("0"));
     }
 
     void boxesNamedForScreenReaders() {
         using zelmora::testing::accessibleName;
-        QCOMPARE(accessibleName(c.txtCajaA), QStringLiteral("Cantidad A"));
-        QCOMPARE(accessibleName(c.txtCajaB), QStringLiteral("Cantidad B"));
-        QCOMPARE(c.txtCajaA->accessibleDescription(), QStringLiteral("Centímetros (cm)"));
-        QCOMPARE(accessibleName(c.cmdDerB), QStringLiteral("Unidad siguiente de la cantidad B"));
-        click(c.cmdDerB);
-        QCOMPARE(c.txtCajaB->accessibleDescription(), QStringLiteral("Decámetros (dam)"));
+        QCOMPARE(accessibleName(control<ConverterBox>(w, "txtCajaA")),
+                 QStringLiteral("Cantidad A"));
+        QCOMPARE(accessibleName(control<ConverterBox>(w, "txtCajaB")),
+                 QStringLiteral("Cantidad B"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaA")->accessibleDescription(),
+                 QStringLiteral("Centímetros (cm)"));
+        QCOMPARE(accessibleName(control<QPushButton>(w, "cmdDerB")),
+                 QStringLiteral("Unidad siguiente de la cantidad B"));
+        click(control<QPushButton>(w, "cmdDerB"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->accessibleDescription(),
+                 QStringLiteral("Decámetros (dam)"));
     }
 
     void enterConvertsIntoTheOtherBox_data() {
@@ -283,9 +249,11 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QFETCH(QString, typed);
         QFETCH(QString, result);
         QFETCH(int, key);
-        ConverterBox* box = fromA ? c.txtCajaA : c.txtCajaB;
-        ConverterBox* other = fromA ? c.txtCajaB : c.txtCajaA;
-        QVERIFY(type(box, typed));
+        ConverterBox* box =
+            fromA ? control<ConverterBox>(w, "txtCajaA") : control<ConverterBox>(w, "txtCajaB");
+        ConverterBox* other =
+            fromA ? control<ConverterBox>(w, "txtCajaB") : control<ConverterBox>(w, "txtCajaA");
+        QVERIFY(typeOver(box, typed));
         QTest::keyClick(box, static_cast<Qt::Key>(key));
         QCOMPARE(other->text(), result);
         QCOMPARE(box->text(), typed);
@@ -294,11 +262,11 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
     }
 
     void typingAloneConvertsNothing() {
-        QVERIFY(type(c.txtCajaA, "5"));
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0"));
-        QVERIFY(focus(c.txtCajaB));
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0"));
-        QCOMPARE(c.txtCajaA->text(), QStringLiteral("5"));
+        QVERIFY(typeOver(control<ConverterBox>(w, "txtCajaA"), "5"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), QStringLiteral("0"));
+        QVERIFY(clickInto(control<ConverterBox>(w, "txtCajaB")));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), QStringLiteral("0"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaA")->text(), QStringLiteral("5"));
     }
 
     // With 5 (cm) in box A and 7 (m) in box B, the steps decide the active box, which a change
@@ -322,19 +290,19 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QFETCH(QStringList, steps);
         QFETCH(QString, textA);
         QFETCH(QString, textB);
-        QVERIFY(type(c.txtCajaA, "5"));
-        QVERIFY(type(c.txtCajaB, "7"));
+        QVERIFY(typeOver(control<ConverterBox>(w, "txtCajaA"), "5"));
+        QVERIFY(typeOver(control<ConverterBox>(w, "txtCajaB"), "7"));
         for (const QString& step : steps) {
             if (step == QLatin1String("Tab")) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                QVERIFY(c.cmdIzqA->hasFocus());
+                QVERIFY(control<QPushButton>(w, "cmdIzqA")->hasFocus());
             } else {
                 click(control<QWidget>(w, step));
             }
         }
-        click(c.Option1);
-        QCOMPARE(c.txtCajaA->text(), textA);
-        QCOMPARE(c.txtCajaB->text(), textB);
+        click(control<QRadioButton>(w, "Option1"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaA")->text(), textA);
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), textB);
     }
 
     // Every arrow of every family, pressed once for each unit: it walks the whole table and
@@ -357,13 +325,16 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QFETCH(bool, boxA);
         QFETCH(bool, next);
         const QStringList names = std::array{kArea, kLength, kVolume}[family - 1];
-        click(c.option(family));
-        ConverterBox* box = boxA ? c.txtCajaA : c.txtCajaB;
-        ConverterBox* other = boxA ? c.txtCajaB : c.txtCajaA;
-        QLabel* label = boxA ? c.lblUnidad1 : c.lblUnidad2;
+        click(control<QRadioButton>(w, numbered("Option", family)));
+        ConverterBox* box =
+            boxA ? control<ConverterBox>(w, "txtCajaA") : control<ConverterBox>(w, "txtCajaB");
+        ConverterBox* other =
+            boxA ? control<ConverterBox>(w, "txtCajaB") : control<ConverterBox>(w, "txtCajaA");
+        QLabel* label = boxA ? control<QLabel>(w, "lblUnidad1") : control<QLabel>(w, "lblUnidad2");
         QPushButton* button =
-            boxA ? (next ? c.cmdDerA : c.cmdIzqA) : (next ? c.cmdDerB : c.cmdIzqB);
-        QVERIFY(type(box, "1"));
+            boxA ? (next ? control<QPushButton>(w, "cmdDerA") : control<QPushButton>(w, "cmdIzqA"))
+                 : (next ? control<QPushButton>(w, "cmdDerB") : control<QPushButton>(w, "cmdIzqB"));
+        QVERIFY(typeOver(box, "1"));
         int unit = static_cast<int>(names.indexOf(label->text()));
         QVERIFY(unit >= 0);
         const int count = static_cast<int>(names.size());
@@ -408,37 +379,37 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QFETCH(int, presses);
         QFETCH(QString, shown);
         QFETCH(QString, converted);
-        click(c.option(family));
-        QVERIFY(type(c.txtCajaA, "1"));
+        click(control<QRadioButton>(w, numbered("Option", family)));
+        QVERIFY(typeOver(control<ConverterBox>(w, "txtCajaA"), "1"));
         for (int i = 0; i < presses; ++i) {
-            click(c.cmdDerA);
+            click(control<QPushButton>(w, "cmdDerA"));
         }
-        QCOMPARE(c.lblUnidad1->text(), shown);
-        QCOMPARE(c.txtCajaB->text(), converted);
+        QCOMPARE(control<QLabel>(w, "lblUnidad1")->text(), shown);
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), converted);
         // "<" takes it back across the same end.
-        click(c.cmdIzqA);
-        click(c.cmdDerA);
-        QCOMPARE(c.lblUnidad1->text(), shown);
+        click(control<QPushButton>(w, "cmdIzqA"));
+        click(control<QPushButton>(w, "cmdDerA"));
+        QCOMPARE(control<QLabel>(w, "lblUnidad1")->text(), shown);
     }
 
     void anArrowKeepsItsBoxsNumber() {
-        QVERIFY(type(c.txtCajaA, "5"));
-        QTest::keyClick(c.txtCajaA, Qt::Key_Return);
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.05"));
-        click(c.cmdIzqB);
-        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Decímetros"));
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.05"));
-        QCOMPARE(c.txtCajaA->text(), QStringLiteral("0.5"));
-        QCOMPARE(c.lblSafe->text(), QStringLiteral("0.005"));
+        QVERIFY(typeOver(control<ConverterBox>(w, "txtCajaA"), "5"));
+        QTest::keyClick(control<ConverterBox>(w, "txtCajaA"), Qt::Key_Return);
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), QStringLiteral("0.05"));
+        click(control<QPushButton>(w, "cmdIzqB"));
+        QCOMPARE(control<QLabel>(w, "lblUnidad2")->text(), QStringLiteral("Decímetros"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), QStringLiteral("0.05"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaA")->text(), QStringLiteral("0.5"));
+        QCOMPARE(control<QLabel>(w, "lblSafe")->text(), QStringLiteral("0.005"));
     }
 
     // The keyboard focus on a family option leaves its face the family's colour and shows as a
     // dark line that was not there before.
     void aFocusedFamilyKeepsItsColour() {
-        const QImage before = c.Option2->grab().toImage();
-        QVERIFY(zelmora::testing::tabTo(c.Option2));
-        const QImage after = c.Option2->grab().toImage();
-        QCOMPARE(face(c.Option2), kChosen);
+        const QImage before = control<QRadioButton>(w, "Option2")->grab().toImage();
+        QVERIFY(zelmora::testing::tabTo(control<QRadioButton>(w, "Option2")));
+        const QImage after = control<QRadioButton>(w, "Option2")->grab().toImage();
+        QCOMPARE(face(control<QRadioButton>(w, "Option2")), kChosen);
         int darkened = 0;
         for (int y = 0; y < after.height(); ++y) {
             for (int x = 0; x < after.width(); ++x) {
@@ -496,10 +467,11 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QFETCH(int, first);
         QFETCH(QStringList, names);
         QFETCH(QStringList, labelled);
-        click(c.option(family));
+        click(control<QRadioButton>(w, numbered("Option", family)));
         const auto count = names.size();
         for (const auto& [label, arrow] :
-             {std::pair{c.lblUnidad1, c.cmdDerA}, std::pair{c.lblUnidad2, c.cmdDerB}}) {
+             {std::pair{control<QLabel>(w, "lblUnidad1"), control<QPushButton>(w, "cmdDerA")},
+              std::pair{control<QLabel>(w, "lblUnidad2"), control<QPushButton>(w, "cmdDerB")}}) {
             QStringList shownNames;
             QStringList shownTips;
             for (qsizetype step = 0; step < count; ++step) {
@@ -510,7 +482,7 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
             // Box A opens on the family's "first" unit; read in table order from the unit shown.
             const qsizetype start = names.indexOf(shownNames.first());
             QVERIFY2(start >= 0, qPrintable(shownNames.first()));
-            if (label == c.lblUnidad1) {
+            if (label == control<QLabel>(w, "lblUnidad1")) {
                 QCOMPARE(start + 1, qsizetype(first));
             }
             QStringList expectedNames = names.mid(start) + names.mid(0, start);
@@ -523,70 +495,71 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
     }
 
     void familiesRememberTheirUnits() {
-        QVERIFY(type(c.txtCajaA, "5"));
-        click(c.Option1);
-        QVERIFY(c.Option1->isChecked());
-        QCOMPARE(face(c.Option1), kChosen);
-        QCOMPARE(face(c.Option2), kNotChosen);
-        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Centímetros cuadrados"));
-        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Metros cuadrados"));
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.0005"));
-        click(c.Option3);
-        QCOMPARE(face(c.Option3), kChosen);
-        QCOMPARE(face(c.Option1), kNotChosen);
-        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Mililitros"));
-        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Litros"));
-        QCOMPARE(c.lblUnidad2->toolTip(), QStringLiteral("Litros (l)/Decímetros cúbicos (dm³)"));
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.005"));
+        QVERIFY(typeOver(control<ConverterBox>(w, "txtCajaA"), "5"));
+        click(control<QRadioButton>(w, "Option1"));
+        QVERIFY(control<QRadioButton>(w, "Option1")->isChecked());
+        QCOMPARE(face(control<QRadioButton>(w, "Option1")), kChosen);
+        QCOMPARE(face(control<QRadioButton>(w, "Option2")), kNotChosen);
+        QCOMPARE(control<QLabel>(w, "lblUnidad1")->text(), QStringLiteral("Centímetros cuadrados"));
+        QCOMPARE(control<QLabel>(w, "lblUnidad2")->text(), QStringLiteral("Metros cuadrados"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), QStringLiteral("0.0005"));
+        click(control<QRadioButton>(w, "Option3"));
+        QCOMPARE(face(control<QRadioButton>(w, "Option3")), kChosen);
+        QCOMPARE(face(control<QRadioButton>(w, "Option1")), kNotChosen);
+        QCOMPARE(control<QLabel>(w, "lblUnidad1")->text(), QStringLiteral("Mililitros"));
+        QCOMPARE(control<QLabel>(w, "lblUnidad2")->text(), QStringLiteral("Litros"));
+        QCOMPARE(control<QLabel>(w, "lblUnidad2")->toolTip(),
+                 QStringLiteral("Litros (l)/Decímetros cúbicos (dm³)"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), QStringLiteral("0.005"));
         for (int i = 0; i < 5; ++i) {
-            click(c.cmdDerA);
+            click(control<QPushButton>(w, "cmdDerA"));
         }
-        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Hectolitros"));
-        click(c.cmdIzqB);
-        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Decilitros"));
-        click(c.Option1);
-        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Centímetros cuadrados"));
-        click(c.Option2);
-        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Centímetros"));
-        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Metros"));
-        QCOMPARE(face(c.Option2), kChosen);
-        QCOMPARE(face(c.Option3), kNotChosen);
-        click(c.Option3);
-        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Hectolitros"));
-        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Decilitros"));
+        QCOMPARE(control<QLabel>(w, "lblUnidad1")->text(), QStringLiteral("Hectolitros"));
+        click(control<QPushButton>(w, "cmdIzqB"));
+        QCOMPARE(control<QLabel>(w, "lblUnidad2")->text(), QStringLiteral("Decilitros"));
+        click(control<QRadioButton>(w, "Option1"));
+        QCOMPARE(control<QLabel>(w, "lblUnidad1")->text(), QStringLiteral("Centímetros cuadrados"));
+        click(control<QRadioButton>(w, "Option2"));
+        QCOMPARE(control<QLabel>(w, "lblUnidad1")->text(), QStringLiteral("Centímetros"));
+        QCOMPARE(control<QLabel>(w, "lblUnidad2")->text(), QStringLiteral("Metros"));
+        QCOMPARE(face(control<QRadioButton>(w, "Option2")), kChosen);
+        QCOMPARE(face(control<QRadioButton>(w, "Option3")), kNotChosen);
+        click(control<QRadioButton>(w, "Option3"));
+        QCOMPARE(control<QLabel>(w, "lblUnidad1")->text(), QStringLiteral("Hectolitros"));
+        QCOMPARE(control<QLabel>(w, "lblUnidad2")->text(), QStringLiteral("Decilitros"));
         // The family converts from box B, whose arrow was pressed last: 500 dl in hl.
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("500"));
-        QCOMPARE(c.txtCajaA->text(), QStringLiteral("0.5"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), QStringLiteral("500"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaA")->text(), QStringLiteral("0.5"));
     }
 
     void familiesChosenWithTheKeyboard() {
         for (int i = 0; i < 6; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QVERIFY(c.Option2->hasFocus());
-        QTest::keyClick(c.Option2, Qt::Key_Right);
-        QVERIFY(c.Option1->isChecked());
-        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Centímetros cuadrados"));
+        QVERIFY(control<QRadioButton>(w, "Option2")->hasFocus());
+        QTest::keyClick(control<QRadioButton>(w, "Option2"), Qt::Key_Right);
+        QVERIFY(control<QRadioButton>(w, "Option1")->isChecked());
+        QCOMPARE(control<QLabel>(w, "lblUnidad1")->text(), QStringLiteral("Centímetros cuadrados"));
         // While the keyboard is on it, the style tints the option to show the focus.
-        QVERIFY(focus(c.txtCajaA));
-        QCOMPARE(face(c.Option1), kChosen);
-        QCOMPARE(face(c.Option2), kNotChosen);
+        QVERIFY(clickInto(control<ConverterBox>(w, "txtCajaA")));
+        QCOMPARE(face(control<QRadioButton>(w, "Option1")), kChosen);
+        QCOMPARE(face(control<QRadioButton>(w, "Option2")), kNotChosen);
     }
 
     void typingIsLimitedToFifteenCharacters() {
-        QVERIFY(type(c.txtCajaA, "12345678901234567890"));
-        QCOMPARE(c.txtCajaA->text(), QStringLiteral("123456789012345"));
+        QVERIFY(typeOver(control<ConverterBox>(w, "txtCajaA"), "12345678901234567890"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaA")->text(), QStringLiteral("123456789012345"));
         // In the middle of a full box nothing more is taken.
-        placeCursor(c.txtCajaA, 3);
-        QTest::keyClicks(c.txtCajaA, "x");
-        QCOMPARE(c.txtCajaA->text(), QStringLiteral("123456789012345"));
-        QCOMPARE(c.txtCajaA->cursorPosition(), 3);
+        placeCursor(control<ConverterBox>(w, "txtCajaA"), 3);
+        QTest::keyClicks(control<ConverterBox>(w, "txtCajaA"), "x");
+        QCOMPARE(control<ConverterBox>(w, "txtCajaA")->text(), QStringLiteral("123456789012345"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaA")->cursorPosition(), 3);
         // A selection typed over makes room again.
-        placeCursor(c.txtCajaA, 0, 2);
-        QTest::keyClicks(c.txtCajaA, "-9E");
-        QCOMPARE(c.txtCajaA->text(), QStringLiteral("-93456789012345"));
-        QTest::keyClick(c.txtCajaA, Qt::Key_Return);
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("-934567890123.45"));
+        placeCursor(control<ConverterBox>(w, "txtCajaA"), 0, 2);
+        QTest::keyClicks(control<ConverterBox>(w, "txtCajaA"), "-9E");
+        QCOMPARE(control<ConverterBox>(w, "txtCajaA")->text(), QStringLiteral("-93456789012345"));
+        QTest::keyClick(control<ConverterBox>(w, "txtCajaA"), Qt::Key_Return);
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), QStringLiteral("-934567890123.45"));
     }
 
     void pastingIsLimitedToFifteenCharacters_data() {
@@ -610,14 +583,14 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QFETCH(int, cursor);
         QFETCH(QString, pasted);
         QFETCH(QString, after);
-        ConverterBox* box = c.txtCajaB;
-        QVERIFY(type(box, before));
+        ConverterBox* box = control<ConverterBox>(w, "txtCajaB");
+        QVERIFY(typeOver(box, before));
         placeCursor(box, cursor);
         QApplication::clipboard()->setText(pasted);
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(box->text(), after);
         // The context menu's "Pegar" takes the same way.
-        QVERIFY(type(box, before));
+        QVERIFY(typeOver(box, before));
         placeCursor(box, cursor);
         QVERIFY(zelmora::testing::chooseFromContextMenu(box, QStringLiteral("Pegar")));
         QCOMPARE(box->text(), after);
@@ -625,27 +598,30 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
     }
 
     void longResultsAreShownWhole() {
-        chooseSquareKilometresToMillimetres(c);
-        QVERIFY(type(c.txtCajaA, "123456789012345"));
-        QTest::keyClick(c.txtCajaA, Qt::Key_Return);
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("1.23456789012345E+26"));
-        QVERIFY(showsWhole(c.txtCajaB));
-        QVERIFY(c.txtCajaB->font().pointSizeF() < 26.25);
+        chooseSquareKilometresToMillimetres(w);
+        QVERIFY(typeOver(control<ConverterBox>(w, "txtCajaA"), "123456789012345"));
+        QTest::keyClick(control<ConverterBox>(w, "txtCajaA"), Qt::Key_Return);
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(),
+                 QStringLiteral("1.23456789012345E+26"));
+        QVERIFY(showsWhole(control<ConverterBox>(w, "txtCajaB")));
+        QVERIFY(control<ConverterBox>(w, "txtCajaB")->font().pointSizeF() < 26.25);
         // The long text converts like any other.
-        QVERIFY(enter(c.txtCajaB));
-        QCOMPARE(c.txtCajaA->text(), QStringLiteral("123456789012345"));
+        QVERIFY(enter(control<ConverterBox>(w, "txtCajaB")));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaA")->text(), QStringLiteral("123456789012345"));
         // The user cannot add to it, but may shorten it.
-        QTest::keyClick(c.txtCajaB, Qt::Key_End);
-        QTest::keyClicks(c.txtCajaB, "9");
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("1.23456789012345E+26"));
-        QTest::keyClick(c.txtCajaB, Qt::Key_Backspace);
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("1.23456789012345E+2"));
-        QTest::keyClicks(c.txtCajaB, "6");
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("1.23456789012345E+2"));
-        QTest::keyClick(c.txtCajaB, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(c.txtCajaB, "7");
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("7"));
-        QCOMPARE(c.txtCajaB->font().pointSizeF(), 26.25);
+        QTest::keyClick(control<ConverterBox>(w, "txtCajaB"), Qt::Key_End);
+        QTest::keyClicks(control<ConverterBox>(w, "txtCajaB"), "9");
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(),
+                 QStringLiteral("1.23456789012345E+26"));
+        QTest::keyClick(control<ConverterBox>(w, "txtCajaB"), Qt::Key_Backspace);
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(),
+                 QStringLiteral("1.23456789012345E+2"));
+        QTest::keyClicks(control<ConverterBox>(w, "txtCajaB"), "6");
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(),
+                 QStringLiteral("1.23456789012345E+2"));
+        QVERIFY(typeOver(control<ConverterBox>(w, "txtCajaB"), "7"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), QStringLiteral("7"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->font().pointSizeF(), 26.25);
     }
 
     // Texts no user can type, written as the converter writes its results.
@@ -663,15 +639,16 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
     void theLongestResultsAreShownWhole() {
         QFETCH(QString, text);
         QFETCH(QString, centimetres);
-        for (ConverterBox* box : {c.txtCajaA, c.txtCajaB}) {
+        for (ConverterBox* box :
+             {control<ConverterBox>(w, "txtCajaA"), control<ConverterBox>(w, "txtCajaB")}) {
             box->writeText(text);
             QCOMPARE(box->text(), text);
             QVERIFY(showsWhole(box));
             QVERIFY(box->font().pointSizeF() >= 14);
         }
         // Converted from, it reads as the number it shows.
-        QVERIFY(enter(c.txtCajaB));
-        QCOMPARE(c.txtCajaA->text(), centimetres);
+        QVERIFY(enter(control<ConverterBox>(w, "txtCajaB")));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaA")->text(), centimetres);
     }
 
     void overflowShowsTheWord_data() {
@@ -688,63 +665,63 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
     void overflowShowsTheWord() {
         QFETCH(QString, typed);
         QFETCH(QString, base);
-        chooseSquareKilometresToMillimetres(c);
-        QVERIFY(type(c.txtCajaA, typed));
-        QTest::keyClick(c.txtCajaA, Qt::Key_Return);
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("Desbordamiento"));
-        QCOMPARE(c.txtCajaA->text(), typed);
-        QCOMPARE(c.lblSafe->text(), base);
+        chooseSquareKilometresToMillimetres(w);
+        QVERIFY(typeOver(control<ConverterBox>(w, "txtCajaA"), typed));
+        QTest::keyClick(control<ConverterBox>(w, "txtCajaA"), Qt::Key_Return);
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), QStringLiteral("Desbordamiento"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaA")->text(), typed);
+        QCOMPARE(control<QLabel>(w, "lblSafe")->text(), base);
         // Box B's arrow converts its overflow into box A, never as a 0.
-        click(c.cmdDerB);
-        click(c.cmdDerB);
-        QCOMPARE(c.lblUnidad2->text(), QStringLiteral("Decímetros cuadrados"));
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("Desbordamiento"));
-        QCOMPARE(c.txtCajaA->text(), QStringLiteral("Desbordamiento"));
+        click(control<QPushButton>(w, "cmdDerB"));
+        click(control<QPushButton>(w, "cmdDerB"));
+        QCOMPARE(control<QLabel>(w, "lblUnidad2")->text(), QStringLiteral("Decímetros cuadrados"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), QStringLiteral("Desbordamiento"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaA")->text(), QStringLiteral("Desbordamiento"));
         // The window goes on working.
-        QVERIFY(type(c.txtCajaA, "2"));
-        QTest::keyClick(c.txtCajaA, Qt::Key_Return);
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("200000000"));
+        QVERIFY(typeOver(control<ConverterBox>(w, "txtCajaA"), "2"));
+        QTest::keyClick(control<ConverterBox>(w, "txtCajaA"), Qt::Key_Return);
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), QStringLiteral("200000000"));
     }
 
     void twoWindowsAreIndependent() {
         QPointer<frmConvert> second = new frmConvert;
-        const Controls s = controlsOf(second);
         QVERIFY(zelmora::testing::showActive(second));
         // Its box A is active at once: the family converts from it.
-        QTest::keyClicks(s.txtCajaA, "7");
-        click(s.Option3);
-        QCOMPARE(s.txtCajaB->text(), QStringLiteral("0.007"));
-        click(s.cmdDerA);
-        QCOMPARE(s.lblUnidad1->text(), QStringLiteral("Centilitros"));
-        QVERIFY(c.Option2->isChecked());
-        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Centímetros"));
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0"));
-        QCOMPARE(face(c.Option3), kNotChosen);
+        QTest::keyClicks(control<ConverterBox>(second, "txtCajaA"), "7");
+        click(control<QRadioButton>(second, "Option3"));
+        QCOMPARE(control<ConverterBox>(second, "txtCajaB")->text(), QStringLiteral("0.007"));
+        click(control<QPushButton>(second, "cmdDerA"));
+        QCOMPARE(control<QLabel>(second, "lblUnidad1")->text(), QStringLiteral("Centilitros"));
+        QVERIFY(control<QRadioButton>(w, "Option2")->isChecked());
+        QCOMPARE(control<QLabel>(w, "lblUnidad1")->text(), QStringLiteral("Centímetros"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), QStringLiteral("0"));
+        QCOMPARE(face(control<QRadioButton>(w, "Option3")), kNotChosen);
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
-        QVERIFY(type(c.txtCajaA, "5"));
-        QTest::keyClick(c.txtCajaA, Qt::Key_Return);
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.05"));
-        QCOMPARE(s.txtCajaB->text(), QStringLiteral("0.07"));
-        QCOMPARE(s.txtCajaA->text(), QStringLiteral("7"));
+        QVERIFY(typeOver(control<ConverterBox>(w, "txtCajaA"), "5"));
+        QTest::keyClick(control<ConverterBox>(w, "txtCajaA"), Qt::Key_Return);
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), QStringLiteral("0.05"));
+        QCOMPARE(control<ConverterBox>(second, "txtCajaB")->text(), QStringLiteral("0.07"));
+        QCOMPARE(control<ConverterBox>(second, "txtCajaA")->text(), QStringLiteral("7"));
         QVERIFY(second->close());
         QTRY_VERIFY(second.isNull());
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.05"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), QStringLiteral("0.05"));
         // This window's "Volumen" still remembers Mililitros for box A, not the other's step.
-        click(c.Option3);
-        QCOMPARE(c.lblUnidad1->text(), QStringLiteral("Mililitros"));
-        QCOMPARE(c.txtCajaB->text(), QStringLiteral("0.005"));
+        click(control<QRadioButton>(w, "Option3"));
+        QCOMPARE(control<QLabel>(w, "lblUnidad1")->text(), QStringLiteral("Mililitros"));
+        QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), QStringLiteral("0.005"));
     }
 
     void closedWindowsFreeThemselves() {
         QVERIFY(zelmora::testing::closedWindowsFreeThemselves<frmConvert>(
             200, [](frmConvert* converter) {
-                const Controls controls = controlsOf(converter);
                 // Box A's "0" is selected: the 3 replaces it.
-                QTest::keyClicks(controls.txtCajaA, "3");
-                click(controls.cmdDerA);  // 3 dm
-                return controls.txtCajaA->text() == QStringLiteral("3") &&
-                       controls.txtCajaB->text() == QStringLiteral("0.3");
+                QTest::keyClicks(control<ConverterBox>(converter, "txtCajaA"), "3");
+                click(control<QPushButton>(converter, "cmdDerA"));  // 3 dm
+                return control<ConverterBox>(converter, "txtCajaA")->text() ==
+                           QStringLiteral("3") &&
+                       control<ConverterBox>(converter, "txtCajaB")->text() ==
+                           QStringLiteral("0.3");
             }));
     }
 };

@@ -18,11 +18,13 @@
 #include "shell/frmmenuprincipal.h"
 #include "shell/menucontrols.h"
 #include "solver/frmpitagoras.h"
+#include "tests/support/popupmenu.h"
 #include "tests/support/userinput.h"
 #include "tests/support/windowsuite.h"
 
 using zelmora::frmMenuPrincipal;
 using zelmora::Shape;
+using zelmora::testing::chooseFromPopup;
 using zelmora::testing::control;
 
 namespace {
@@ -41,46 +43,6 @@ QList<Window*> openWindows() {
 
 void freeClosedWindows() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// What the pop-up showed: whether one opened, and its items ("-" for a separator).
-struct SeenPopup {
-    bool shown = false;
-    QStringList items;
-};
-
-// Chooses an item of the figures pop-up once it opens, as a user does with the keyboard: Down
-// until the item is highlighted, then Enter. An empty text dismisses the pop-up with Escape.
-std::shared_ptr<SeenPopup> chooseInPopup(const QString& text) {
-    auto opened = std::make_shared<SeenPopup>();
-    auto* timer = new QTimer(qApp);
-    timer->setObjectName(QStringLiteral("chooseInPopup"));
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, text, opened] {
-        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (popup == nullptr) {
-            return;
-        }
-        opened->shown = true;
-        for (const QAction* action : popup->actions()) {
-            opened->items << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        }
-        timer->stop();
-        timer->deleteLater();
-        if (!text.isEmpty()) {
-            for (int i = 0; i < popup->actions().size(); ++i) {
-                QTest::keyClick(popup, Qt::Key_Down);
-                if (popup->activeAction() != nullptr && popup->activeAction()->text() == text) {
-                    QTest::keyClick(popup, Qt::Key_Return);
-                    return;
-                }
-            }
-            qWarning("the pop-up has no item %s", qPrintable(text));
-        }
-        QTest::keyClick(popup, Qt::Key_Escape);
-    });
-    timer->start();
-    return opened;
 }
 
 // The colour of every pixel on the ring one pixel inside a control's edge, in a grab of the menu.
@@ -104,17 +66,13 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
   private:
     QPointer<frmMenuPrincipal> menu;
 
-    template <typename T = QWidget>
-    T* part(const QString& name) const {
-        return control<T>(menu, name);
-    }
-
-    QString status() const { return part<QLabel>(QStringLiteral("lblShow"))->text(); }
+    QString status() const { return control<QLabel>(menu, QStringLiteral("lblShow"))->text(); }
 
     QString litOverlays() const {
         QString names;
         for (const char* name : {"Shape1", "Shape2", "Shape3"}) {
-            if (part<Shape>(QString::fromLatin1(name))->fill() != Shape::Fill::Transparent) {
+            if (control<Shape>(menu, QString::fromLatin1(name))->fill() !=
+                Shape::Fill::Transparent) {
                 names += QString::fromLatin1(name);
             }
         }
@@ -122,33 +80,25 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
     }
 
     bool opaque(const char* link) const {
-        return part<zelmora::LinkLabel>(QString::fromLatin1(link))->isOpaque();
+        return control<zelmora::LinkLabel>(menu, QString::fromLatin1(link))->isOpaque();
     }
 
     // Moves the pointer over a control through the window system, so that whatever lies on top
     // at that point receives it.
     void pointAt(const QString& name, QPoint at = QPoint(-1, -1)) {
-        QWidget* target = part(name);
+        QWidget* target = control(menu, name);
         const QPoint local = at.x() < 0 ? target->rect().center() : at;
         QTest::mouseMove(menu, target->mapTo(menu, local));
         QCoreApplication::processEvents();
     }
 
-    void click(const QString& name) { QTest::mouseClick(part(name), Qt::LeftButton); }
+    void click(const QString& name) { QTest::mouseClick(control(menu, name), Qt::LeftButton); }
 
-    // The pointer goes to the picture and clicks it; the pop-up opens there. False when no pop-up
-    // opened.
+    // Chooses the item of the figures pop-up; an empty text dismisses it. False when no pop-up
+    // opened or the item was not there to choose.
     [[nodiscard]] bool openFromPopup(const QString& item) {
-        const auto opened = chooseInPopup(item);
-        pointAt(QStringLiteral("cmdButton(0)"));
-        click(QStringLiteral("cmdButton(0)"));
-        if (!opened->shown) {
-            qDeleteAll(qApp->findChildren<QTimer*>(QStringLiteral("chooseInPopup"),
-                                                   Qt::FindDirectChildrenOnly));
-        }
-        // The closed pop-up frees itself.
-        freeClosedWindows();
-        return opened->shown;
+        const auto seen = chooseFromPopup(control(menu, "cmdButton(0)"), item);
+        return seen.shown && (item.isEmpty() || seen.chosen);
     }
 
   protected:
@@ -163,25 +113,26 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
         QCOMPARE(menu->windowTitle(), QStringLiteral("ZELMORA"));
         QCOMPARE(menu->size(), QSize(553, 297));
         QCOMPARE(status(), QStringLiteral("BIENVENIDO"));
-        QCOMPARE(part<QLabel>("lblTitle(0)")->text(), QStringLiteral("BIENVENIDO A ZELMORA"));
-        QCOMPARE(part<QLabel>("lblTitle(1)")->text(),
+        QCOMPARE(control<QLabel>(menu, "lblTitle(0)")->text(),
+                 QStringLiteral("BIENVENIDO A ZELMORA"));
+        QCOMPARE(control<QLabel>(menu, "lblTitle(1)")->text(),
                  QStringLiteral("Seleccione una categoría para empezar:"));
         QCOMPARE(litOverlays(), QString());
-        QVERIFY(part("frmePi")->isHidden());
+        QVERIFY(control(menu, "frmePi")->isHidden());
         QVERIFY(!opaque("lblLink(0)"));
         QVERIFY(!opaque("lblLink(1)"));
-        QCOMPARE(part<zelmora::LinkLabel>("lblLink(0)")->backgroundColour(), QColor(10, 10, 10));
+        QCOMPARE(control<zelmora::LinkLabel>(menu, "lblLink(0)")->backgroundColour(),
+                 QColor(10, 10, 10));
         const QImage shown = menu->grab().toImage();
         QCOMPARE(shown.pixelColor(10, 150), QColor(250, 250, 250));
-        QWidget* strip = part("lblShow");
+        QWidget* strip = control(menu, "lblShow");
         QCOMPARE(shown.pixelColor(strip->x() + 60, strip->y() + 3), QColor(20, 20, 20));
     }
 
     void theFiguresPopUpListsItsItems() {
-        const auto opened = chooseInPopup(QString());
-        click(QStringLiteral("cmdButton(0)"));
-        QVERIFY(opened->shown);
-        QCOMPARE(opened->items, QStringList({"Perímetro", "Área", "Volumen", "-", "Cancelar"}));
+        const auto opened = chooseFromPopup(control(menu, "cmdButton(0)"), QString());
+        QVERIFY(opened.shown);
+        QCOMPARE(opened.items, QStringList({"Perímetro", "Área", "Volumen", "-", "Cancelar"}));
         // Each opening has a pop-up of its own, freed when it closes.
         freeClosedWindows();
         QVERIFY(menu->findChild<QMenu*>() == nullptr);
@@ -211,7 +162,7 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
     void controlsStandInTheirPlaces() {
         QFETCH(QString, name);
         QFETCH(QRect, twips);
-        const QRect place = part(name)->geometry();
+        const QRect place = control(menu, name)->geometry();
         const auto near = [](int pixels, int inTwips) {
             return std::abs(pixels * 15 - inTwips) <= 15;
         };
@@ -258,7 +209,7 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
     }
 
     void hoverFollowsThePointer() {
-        const QPoint inPicture = part("cmdButton(0)")->geometry().center();
+        const QPoint inPicture = control(menu, "cmdButton(0)")->geometry().center();
         const QColor unlit = menu->grab().toImage().pixelColor(inPicture);
         pointAt("cmdButton(0)");
         QCOMPARE(status(), QStringLiteral("CALCULAR FIGURAS"));
@@ -282,7 +233,7 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
         for (const char* name : {"lblTitle(0)", "lblTitle(1)", "lblShow"}) {
             pointAt("cmdButton(1)");
             QCOMPARE(litOverlays(), QStringLiteral("Shape2"));
-            const QWidget* target = part(name);
+            const QWidget* target = control(menu, name);
             pointAt(name, QPoint(target->width() / 2 + 60, target->height() / 2));
             QCOMPARE(status(), QStringLiteral("BIENVENIDO"));
             QCOMPARE(litOverlays(), QString());
@@ -303,11 +254,11 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
         QCOMPARE(status(), QStringLiteral("ABRIR OPCIONES"));
         QVERIFY(!opaque("lblLink(1)"));
         click("imgConf");
-        QVERIFY(part("frmePi")->isVisible());
+        QVERIFY(control(menu, "frmePi")->isVisible());
         pointAt("imgConf", QPoint(4, 4));
         QCOMPARE(status(), QStringLiteral("CERRAR OPCIONES"));
         click("imgConf");
-        QVERIFY(part("frmePi")->isHidden());
+        QVERIFY(control(menu, "frmePi")->isHidden());
     }
 
     void leavingFromAPictureKeepsItLit() {
@@ -340,7 +291,7 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
         pointAt("cmdButton(1)");
         pointAt(name, at);
         if (held) {
-            QWidget* target = part(name);
+            QWidget* target = control(menu, name);
             const QPoint from = at.x() < 0 ? target->rect().center() : at;
             QTest::mousePress(target, Qt::LeftButton, {}, from);
             QTest::mouseMove(target, from + QPoint(-3, 2));
@@ -348,7 +299,7 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
         QCOMPARE(status(), QStringLiteral("TEOREMA DE PITÁGORAS"));
         QCOMPARE(litOverlays(), QStringLiteral("Shape2"));
         if (held) {
-            QTest::mouseRelease(part(name), Qt::LeftButton);
+            QTest::mouseRelease(control(menu, name), Qt::LeftButton);
         }
     }
 
@@ -371,7 +322,7 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
     }
     void heldButtonDrawsAThinBorder() {
         QFETCH(QString, name);
-        QWidget* target = part(name);
+        QWidget* target = control(menu, name);
         pointAt(name);
         QTest::mousePress(target, Qt::RightButton);
         const QList<QColor> held = ringInside(menu->grab().toImage(), target, menu);
@@ -432,8 +383,9 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
     }
     void aDoubleClickOpensOneWindow() {
         QFETCH(QString, picture);
-        QTest::mouseDClick(menu->windowHandle(), Qt::LeftButton, {},
-                           part(picture)->mapTo(menu, part(picture)->rect().center()));
+        QTest::mouseDClick(
+            menu->windowHandle(), Qt::LeftButton, {},
+            control(menu, picture)->mapTo(menu, control(menu, picture)->rect().center()));
         QCoreApplication::processEvents();
         QCOMPARE(
             openWindows<zelmora::frmPitagoras>().size() + openWindows<zelmora::frmConvert>().size(),
@@ -451,9 +403,9 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
     }
     void theFocusRingStandsOut() {
         QFETCH(QString, name);
-        QWidget* target = part(name);
-        QVERIFY(zelmora::testing::tabTo(
-            part(name == QLatin1String("cmdButton(0)") ? "cmdButton(1)" : "cmdButton(0)")));
+        QWidget* target = control(menu, name);
+        QVERIFY(zelmora::testing::tabTo(control(
+            menu, name == QLatin1String("cmdButton(0)") ? "cmdButton(1)" : "cmdButton(0)")));
         const QImage before = menu->grab().toImage();
         QVERIFY(zelmora::testing::tabTo(target));
         const QImage after = menu->grab().toImage();
@@ -477,11 +429,8 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
     }
 
     void keyboardReachesThePictures() {
-        QWidget* converter = part("cmdButton(2)");
-        for (int i = 0; i < 10 && !converter->hasFocus(); ++i) {
-            QTest::keyClick(menu, Qt::Key_Tab);
-        }
-        QVERIFY(converter->hasFocus());
+        QWidget* converter = control(menu, "cmdButton(2)");
+        QVERIFY(zelmora::testing::tabTo(converter));
         QTest::keyClick(converter, Qt::Key_Return);
         QCOMPARE(openWindows<zelmora::frmConvert>().size(), 1);
         QCOMPARE(zelmora::testing::accessibleName(converter),

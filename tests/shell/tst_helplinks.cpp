@@ -55,8 +55,7 @@ class HelpLinksTest : public zelmora::testing::WindowSuite {
     QPointer<frmMenuPrincipal> menu;
     FakeDesktop desktop;
 
-    QWidget* part(const QString& name) const { return control<QWidget>(menu, name); }
-    void click(const QString& name) { QTest::mouseClick(part(name), Qt::LeftButton); }
+    void click(const QString& name) { QTest::mouseClick(control(menu, name), Qt::LeftButton); }
 
   protected:
     void setUpTest() override {
@@ -114,10 +113,8 @@ class HelpLinksTest : public zelmora::testing::WindowSuite {
         QFETCH(bool, panelShown);
         desktop.networkUp = true;
         click(QStringLiteral("imgConf"));
-        auto* box = control<QLineEdit>(menu, "txtFormat");
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(box, QStringLiteral("8"));
-        QVERIFY(zelmora::testing::tabTo(part(focused)));
+        QVERIFY(zelmora::testing::typeOver(control<QLineEdit>(menu, "txtFormat"), "8"));
+        QVERIFY(zelmora::testing::tabTo(control(menu, focused)));
         // "?" may answer with a message instead of a page (the page is not beside the test).
         const auto seen = zelmora::testing::answerNextMessageBox();
         click(clicked);
@@ -127,14 +124,14 @@ class HelpLinksTest : public zelmora::testing::WindowSuite {
             menu->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(menu));
         }
-        QVERIFY(part(focused)->hasFocus());
-        QCOMPARE(box->text(), decimals);
+        QVERIFY(control(menu, focused)->hasFocus());
+        QCOMPARE(control<QLineEdit>(menu, "txtFormat")->text(), decimals);
         QCOMPARE(desktop.opened.size() + desktop.aboutBoxes + (seen->shown ? 1 : 0), desktopCalls);
-        QCOMPARE(part(QStringLiteral("frmePi"))->isVisible(), panelShown);
+        QCOMPARE(control(menu, QStringLiteral("frmePi"))->isVisible(), panelShown);
         if (!panelShown) {
             click(QStringLiteral("imgConf"));
         }
-        QVERIFY(zelmora::testing::tabTo(part(clicked)));
+        QVERIFY(zelmora::testing::tabTo(control(menu, clicked)));
     }
 
     void theAboutBoxShowsNameMakerProductAndIcon() {

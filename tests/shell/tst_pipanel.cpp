@@ -40,14 +40,11 @@ class PiPanelTest : public zelmora::testing::WindowSuite {
     QPointer<frmMenuPrincipal> menu;
     const QColor lightRed{255, 128, 128};
 
-    template <typename T = QWidget>
-    T* part(const QString& name) const {
-        return control<T>(menu, name);
+    QString piShown() const { return control<QLabel>(menu, QStringLiteral("lblPi"))->text(); }
+    QColor boxColour() const {
+        return control<QLineEdit>(menu, "txtFormat")->palette().color(QPalette::Base);
     }
-    QLineEdit* box() const { return part<QLineEdit>(QStringLiteral("txtFormat")); }
-    QString piShown() const { return part<QLabel>(QStringLiteral("lblPi"))->text(); }
-    QColor boxColour() const { return box()->palette().color(QPalette::Base); }
-    void click(const QString& name) { QTest::mouseClick(part(name), Qt::LeftButton); }
+    void click(const QString& name) { QTest::mouseClick(control(menu, name), Qt::LeftButton); }
 
     // The value on display, which pi always is, exactly.
     QString piShownExactly() const {
@@ -60,17 +57,18 @@ class PiPanelTest : public zelmora::testing::WindowSuite {
         menu = new frmMenuPrincipal;
         QVERIFY(zelmora::testing::showActive(menu));
         click(QStringLiteral("imgConf"));
-        QVERIFY(part("frmePi")->isVisible());
+        QVERIFY(control(menu, "frmePi")->isVisible());
     }
 
   private slots:
     void panelAtStartDoesNotWritePi() {
-        QCOMPARE(box()->text(), QStringLiteral("14"));
+        QCOMPARE(control<QLineEdit>(menu, "txtFormat")->text(), QStringLiteral("14"));
         QCOMPARE(piShown(), QStringLiteral("3.14159265358979"));
         QCOMPARE(boxColour(), QColor(224, 224, 224));
-        const QImage panel = part("frmePi")->grab().toImage();
+        const QImage panel = control(menu, "frmePi")->grab().toImage();
         QCOMPARE(panel.pixelColor(panel.width() - 4, panel.height() - 3), QColor(192, 192, 192));
-        QCOMPARE(part<QLabel>("Label1")->text(), QStringLiteral("Cantidad de decimales en Pi:"));
+        QCOMPARE(control<QLabel>(menu, "Label1")->text(),
+                 QStringLiteral("Cantidad de decimales en Pi:"));
         QCOMPARE(exactly(basVar::Pi), QStringLiteral("0"));
     }
 
@@ -107,15 +105,15 @@ class PiPanelTest : public zelmora::testing::WindowSuite {
     void everyDecimalCountShowsItsPiText() {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        typeOver(box(), typed);
-        QCOMPARE(box()->text(), typed);
+        QVERIFY(typeOver(control<QLineEdit>(menu, "txtFormat"), typed));
+        QCOMPARE(control<QLineEdit>(menu, "txtFormat")->text(), typed);
         QCOMPARE(piShown(), shown);
         QCOMPARE(boxColour(), QColor(Qt::white));
         QCOMPARE(exactly(basVar::Pi), piShownExactly());
     }
 
     void twelveDecimalsKeepTheTrailingZero() {
-        typeOver(box(), QStringLiteral("12"));
+        QVERIFY(typeOver(control<QLineEdit>(menu, "txtFormat"), QStringLiteral("12")));
         QCOMPARE(piShown(), QStringLiteral("3.141592653590"));
         QCOMPARE(exactly(basVar::Pi), QStringLiteral("3.14159265359"));
         // The text with its trailing zero is the value that pi took.
@@ -133,59 +131,59 @@ class PiPanelTest : public zelmora::testing::WindowSuite {
     // Every keystroke is a change: the last one is checked against what the others left.
     void outOfRangeTextsTurnTheBoxLightRed() {
         QFETCH(QString, typed);
-        typeOver(box(), typed.chopped(1));
+        QVERIFY(typeOver(control<QLineEdit>(menu, "txtFormat"), typed.chopped(1)));
         const QString shownBefore = piShown();
-        QTest::keyClicks(box(), typed.right(1));
-        QCOMPARE(box()->text(), typed);
+        QTest::keyClicks(control<QLineEdit>(menu, "txtFormat"), typed.right(1));
+        QCOMPARE(control<QLineEdit>(menu, "txtFormat")->text(), typed);
         QCOMPARE(boxColour(), lightRed);
         QCOMPARE(piShown(), shownBefore);
         QCOMPARE(exactly(basVar::Pi), piShownExactly());
     }
 
     void aFractionInsideTheRangeChangesOnlyPi() {
-        typeOver(box(), QStringLiteral("4."));
+        QVERIFY(typeOver(control<QLineEdit>(menu, "txtFormat"), QStringLiteral("4.")));
         QCOMPARE(piShown(), QStringLiteral("3.1416"));
         basVar::Pi = 0;
-        QTest::keyClick(box(), Qt::Key_5);
+        QTest::keyClick(control<QLineEdit>(menu, "txtFormat"), Qt::Key_5);
         QCOMPARE(boxColour(), QColor(Qt::white));
         QCOMPARE(piShown(), QStringLiteral("3.1416"));
         QCOMPARE(exactly(basVar::Pi), piShownExactly());
     }
 
     void typingFourteenPassesThroughOne() {
-        typeOver(box(), QString());
+        QVERIFY(typeOver(control<QLineEdit>(menu, "txtFormat"), QString()));
         QCOMPARE(boxColour(), lightRed);
         QCOMPARE(piShown(), QStringLiteral("3.14159265358979"));
         QCOMPARE(exactly(basVar::Pi), piShownExactly());
-        QTest::keyClick(box(), Qt::Key_1);
+        QTest::keyClick(control<QLineEdit>(menu, "txtFormat"), Qt::Key_1);
         QCOMPARE(boxColour(), lightRed);
         QCOMPARE(piShown(), QStringLiteral("3.14159265358979"));
-        QTest::keyClick(box(), Qt::Key_4);
+        QTest::keyClick(control<QLineEdit>(menu, "txtFormat"), Qt::Key_4);
         QCOMPARE(boxColour(), QColor(Qt::white));
         QCOMPARE(piShown(), QStringLiteral("3.14159265358979"));
         QCOMPARE(exactly(basVar::Pi), QStringLiteral("3.14159265358979"));
     }
 
     void minusAndPlusStepWithinTheRange() {
-        typeOver(box(), QStringLiteral("5"));
+        QVERIFY(typeOver(control<QLineEdit>(menu, "txtFormat"), QStringLiteral("5")));
         click(QStringLiteral("lblLink(2)"));
-        QCOMPARE(box()->text(), QStringLiteral("4"));
+        QCOMPARE(control<QLineEdit>(menu, "txtFormat")->text(), QStringLiteral("4"));
         QCOMPARE(piShown(), QStringLiteral("3.1416"));
         QCOMPARE(exactly(basVar::Pi), piShownExactly());
         click(QStringLiteral("lblLink(2)"));
-        QCOMPARE(box()->text(), QStringLiteral("4"));
-        typeOver(box(), QStringLiteral("13"));
+        QCOMPARE(control<QLineEdit>(menu, "txtFormat")->text(), QStringLiteral("4"));
+        QVERIFY(typeOver(control<QLineEdit>(menu, "txtFormat"), QStringLiteral("13")));
         click(QStringLiteral("lblLink(3)"));
-        QCOMPARE(box()->text(), QStringLiteral("14"));
+        QCOMPARE(control<QLineEdit>(menu, "txtFormat")->text(), QStringLiteral("14"));
         QCOMPARE(piShown(), QStringLiteral("3.14159265358979"));
         click(QStringLiteral("lblLink(3)"));
-        QCOMPARE(box()->text(), QStringLiteral("14"));
+        QCOMPARE(control<QLineEdit>(menu, "txtFormat")->text(), QStringLiteral("14"));
         // From the keyboard too: the "-" comes before the box in the Tab order.
-        QVERIFY(box()->hasFocus());
-        QTest::keyClick(box(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QVERIFY(part("lblLink(2)")->hasFocus());
-        QTest::keyClick(part("lblLink(2)"), Qt::Key_Space);
-        QCOMPARE(box()->text(), QStringLiteral("13"));
+        QVERIFY(control<QLineEdit>(menu, "txtFormat")->hasFocus());
+        QTest::keyClick(control<QLineEdit>(menu, "txtFormat"), Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(control(menu, "lblLink(2)")->hasFocus());
+        QTest::keyClick(control(menu, "lblLink(2)"), Qt::Key_Space);
+        QCOMPARE(control<QLineEdit>(menu, "txtFormat")->text(), QStringLiteral("13"));
     }
 
     // A double click, as the window system delivers it, steps once.
@@ -200,27 +198,29 @@ class PiPanelTest : public zelmora::testing::WindowSuite {
     void aDoubleClickStepsOnce() {
         QFETCH(QString, link);
         QFETCH(QString, stepped);
-        typeOver(box(),
-                 link == QLatin1String("lblLink(2)") ? QStringLiteral("14") : QStringLiteral("10"));
+        QVERIFY(typeOver(control<QLineEdit>(menu, "txtFormat"), link == QLatin1String("lblLink(2)")
+                                                                    ? QStringLiteral("14")
+                                                                    : QStringLiteral("10")));
         QTest::mouseDClick(menu->windowHandle(), Qt::LeftButton, {},
-                           part(link)->mapTo(menu, part(link)->rect().center()));
-        QCOMPARE(box()->text(), stepped);
+                           control(menu, link)->mapTo(menu, control(menu, link)->rect().center()));
+        QCOMPARE(control<QLineEdit>(menu, "txtFormat")->text(), stepped);
         QCOMPARE(exactly(basVar::Pi), piShownExactly());
     }
 
     // A screen reader hears whether the panel is open on "Opciones", and hears the value of pi
     // once, as one phrase, not its caption again on its own.
     void screenReadersHearThePanel() {
-        QAccessibleInterface* options = QAccessible::queryAccessibleInterface(part("imgConf"));
+        QAccessibleInterface* options =
+            QAccessible::queryAccessibleInterface(control(menu, "imgConf"));
         QVERIFY(options->state().checkable);
         QVERIFY(options->state().checked);
         click(QStringLiteral("imgConf"));
-        QVERIFY(!part("frmePi")->isVisible());
+        QVERIFY(!control(menu, "frmePi")->isVisible());
         QVERIFY(!options->state().checked);
         click(QStringLiteral("imgConf"));
         QVERIFY(options->state().checked);
         const auto name = [this](const char* label) {
-            return QAccessible::queryAccessibleInterface(part(QLatin1String(label)))
+            return QAccessible::queryAccessibleInterface(control(menu, QLatin1String(label)))
                 ->text(QAccessible::Name);
         };
         QCOMPARE(name("lblPi"), QStringLiteral("Pi = ") + piShown());
@@ -241,33 +241,33 @@ class PiPanelTest : public zelmora::testing::WindowSuite {
     void stepsBeyondADoubleChangeNothing() {
         QFETCH(QString, typed);
         QFETCH(QString, link);
-        typeOver(box(), typed);
+        QVERIFY(typeOver(control<QLineEdit>(menu, "txtFormat"), typed));
         const QString shown = piShown();
         const QColor colour = boxColour();
         const double pi = basVar::Pi;
         click(link);
-        QCOMPARE(box()->text(), typed);
+        QCOMPARE(control<QLineEdit>(menu, "txtFormat")->text(), typed);
         QCOMPARE(piShown(), shown);
         QCOMPARE(boxColour(), colour);
         QCOMPARE(exactly(basVar::Pi), exactly(pi));
     }
 
     void plusOnAnEmptyBoxWritesOne() {
-        typeOver(box(), QString());
+        QVERIFY(typeOver(control<QLineEdit>(menu, "txtFormat"), QString()));
         click(QStringLiteral("lblLink(3)"));
-        QCOMPARE(box()->text(), QStringLiteral("1"));
+        QCOMPARE(control<QLineEdit>(menu, "txtFormat")->text(), QStringLiteral("1"));
         QCOMPARE(boxColour(), lightRed);
         QCOMPARE(exactly(basVar::Pi), piShownExactly());
-        typeOver(box(), QStringLiteral("4.5"));
+        QVERIFY(typeOver(control<QLineEdit>(menu, "txtFormat"), QStringLiteral("4.5")));
         click(QStringLiteral("lblLink(2)"));
-        QCOMPARE(box()->text(), QStringLiteral("3.5"));
+        QCOMPARE(control<QLineEdit>(menu, "txtFormat")->text(), QStringLiteral("3.5"));
         QCOMPARE(boxColour(), lightRed);
     }
 
     void openCalculatorsUseThePanelsPi() {
         auto* area = new zelmora::frmArea;
         area->show();
-        typeOver(box(), QStringLiteral("7"));
+        QVERIFY(typeOver(control<QLineEdit>(menu, "txtFormat"), QStringLiteral("7")));
         QTest::mouseClick(control<QRadioButton>(area, "Option7"), Qt::LeftButton);  // CÍRCULO
         QTest::keyClicks(control<QLineEdit>(area, "Text1"), QStringLiteral("1"));
         QTest::mouseClick(control<QPushButton>(area, "cmdAnswer"), Qt::LeftButton);
@@ -275,21 +275,21 @@ class PiPanelTest : public zelmora::testing::WindowSuite {
     }
 
     void aCalculatorThatOpensResetsPi() {
-        typeOver(box(), QStringLiteral("5"));
+        QVERIFY(typeOver(control<QLineEdit>(menu, "txtFormat"), QStringLiteral("5")));
         QCOMPARE(exactly(basVar::Pi), QStringLiteral("3.14159"));
         auto* perimeter = new zelmora::frmPerimetro;
         QCOMPARE(exactly(basVar::Pi), QStringLiteral("3.141592654"));
-        QCOMPARE(box()->text(), QStringLiteral("5"));
+        QCOMPARE(control<QLineEdit>(menu, "txtFormat")->text(), QStringLiteral("5"));
         QCOMPARE(piShown(), QStringLiteral("3.14159"));
         delete perimeter;
     }
 
     void hidingThePanelKeepsItsState() {
-        typeOver(box(), QStringLiteral("20"));
+        QVERIFY(typeOver(control<QLineEdit>(menu, "txtFormat"), QStringLiteral("20")));
         click(QStringLiteral("imgConf"));
-        QVERIFY(part("frmePi")->isHidden());
+        QVERIFY(control(menu, "frmePi")->isHidden());
         click(QStringLiteral("imgConf"));
-        QCOMPARE(box()->text(), QStringLiteral("20"));
+        QCOMPARE(control<QLineEdit>(menu, "txtFormat")->text(), QStringLiteral("20"));
         QCOMPARE(boxColour(), lightRed);
     }
 };

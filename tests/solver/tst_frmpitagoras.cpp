@@ -19,30 +19,22 @@
 using zelmora::frmPitagoras;
 using zelmora::testing::answerNextMessageBox;
 using zelmora::testing::control;
+using zelmora::testing::numbered;
 using zelmora::testing::showsWhole;
 using zelmora::testing::tabTo;
 using zelmora::testing::typeOver;
 
 namespace {
 
-QLineEdit* boxOf(const QWidget* window, int index) {
-    return control<QLineEdit>(window, QStringLiteral("txtZ(%1)").arg(index));
-}
-
-QPushButton* buttonOf(const QWidget* window, int number) {
-    return control<QPushButton>(window, QStringLiteral("cmdShow%1").arg(number));
-}
-
-QTimer* timerOf(const QWidget* window) {
-    return control<QTimer>(window, QStringLiteral("tmrMoon"));
-}
-
 // Types the texts into the boxes from box 0 on, as a user does: a click into each box, then the
 // text over what it held. The last box typed keeps the focus.
-void typeTexts(const QWidget* window, const QStringList& values) {
+[[nodiscard]] bool typeTexts(const QWidget* window, const QStringList& values) {
     for (int i = 0; i < values.size(); ++i) {
-        typeOver(boxOf(window, i), values[i]);
+        if (!typeOver(control<QLineEdit>(window, "txtZ", i), values[i])) {
+            return false;
+        }
     }
+    return true;
 }
 
 }  // namespace
@@ -54,21 +46,17 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
   private:
     QPointer<frmPitagoras> w;
 
-    QLineEdit* box(int index) const { return boxOf(w, index); }
-    QPushButton* button(int number) const { return buttonOf(w, number); }
-    QCheckBox* check() const { return control<QCheckBox>(w, QStringLiteral("Check1")); }
-
     QStringList texts() const {
         QStringList all;
         for (int i = 0; i < frmPitagoras::kBoxCount; ++i) {
-            all << box(i)->text();
+            all << control<QLineEdit>(w, "txtZ", i)->text();
         }
         return all;
     }
 
     // Waits for the next tick of the window's button timer to have been handled.
     [[nodiscard]] bool waitForTick() {
-        QSignalSpy ticks(timerOf(w), &QTimer::timeout);
+        QSignalSpy ticks(control<QTimer>(w, "tmrMoon"), &QTimer::timeout);
         return ticks.wait(2000);
     }
 
@@ -93,15 +81,15 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
         QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
 
-        QVERIFY(box(0)->hasFocus());
-        QCOMPARE(box(0)->text(), QString());
+        QVERIFY(control<QLineEdit>(w, "txtZ", 0)->hasFocus());
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 0)->text(), QString());
         for (int i = 1; i < frmPitagoras::kBoxCount; ++i) {
-            QCOMPARE(box(i)->text(), QStringLiteral("0"));
+            QCOMPARE(control<QLineEdit>(w, "txtZ", i)->text(), QStringLiteral("0"));
         }
-        QVERIFY(check()->isChecked());
-        QCOMPARE(check()->text(), QStringLiteral("Sólo 4 decimales"));
-        QCOMPARE(button(1)->text(), QStringLiteral("Resolver"));
-        QCOMPARE(button(2)->text(), QStringLiteral("Resolver"));
+        QVERIFY(control<QCheckBox>(w, "Check1")->isChecked());
+        QCOMPARE(control<QCheckBox>(w, "Check1")->text(), QStringLiteral("Sólo 4 decimales"));
+        QCOMPARE(control<QPushButton>(w, "cmdShow1")->text(), QStringLiteral("Resolver"));
+        QCOMPARE(control<QPushButton>(w, "cmdShow2")->text(), QStringLiteral("Resolver"));
         QCOMPARE(control<QLabel>(w, QStringLiteral("Label1"))->text(),
                  QStringLiteral("HIPOTENUSA ="));
         QCOMPARE(control<QLabel>(w, QStringLiteral("Label2"))->text(),
@@ -109,11 +97,11 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
         QCOMPARE(control<QLabel>(w, QStringLiteral("Label3"))->text(),
                  QStringLiteral("CATETO B      ="));
         QCOMPARE(control<QLabel>(w, QStringLiteral("Label4"))->text(), QStringLiteral("="));
-        QCOMPARE(timerOf(w)->interval(), 100);
-        QVERIFY(timerOf(w)->isActive());
+        QCOMPARE(control<QTimer>(w, "tmrMoon")->interval(), 100);
+        QVERIFY(control<QTimer>(w, "tmrMoon")->isActive());
         QVERIFY(waitForTick());
-        QVERIFY(button(1)->isEnabled());
-        QVERIFY(button(2)->isEnabled());
+        QVERIFY(control<QPushButton>(w, "cmdShow1")->isEnabled());
+        QVERIFY(control<QPushButton>(w, "cmdShow2")->isEnabled());
     }
 
     void controlsAreNamedAndPlaced_data() {
@@ -140,10 +128,9 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
     void controlsAreNamedAndPlaced() {
         QFETCH(QString, name);
         QFETCH(QRect, place);
-        auto* control = w->findChild<QWidget*>(name);
-        QVERIFY2(control != nullptr, qPrintable(name));
-        QCOMPARE(control->geometry(), place);
-        QVERIFY(control->isVisible());
+        const QWidget* shown = control(w, name);
+        QCOMPARE(shown->geometry(), place);
+        QVERIFY(shown->isVisible());
     }
 
     void fontsAreCalibri_data() {
@@ -160,20 +147,19 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
     void fontsAreCalibri() {
         QFETCH(QString, name);
         QFETCH(qreal, points);
-        auto* control = w->findChild<QWidget*>(name);
-        QVERIFY(control != nullptr);
-        QCOMPARE(control->font().family(), QStringLiteral("Calibri"));
-        QCOMPARE(control->font().pointSizeF(), points);
-        QVERIFY(!control->font().bold());
+        const QFont font = control(w, name)->font();
+        QCOMPARE(font.family(), QStringLiteral("Calibri"));
+        QCOMPARE(font.pointSizeF(), points);
+        QVERIFY(!font.bold());
         // Carlito is what the set-up installs in Calibri's place.
-        QCOMPARE(QFontInfo(control->font()).family(), QStringLiteral("Carlito"));
+        QCOMPARE(QFontInfo(font).family(), QStringLiteral("Carlito"));
     }
 
     void coloursAndLook() {
         const QImage window = w->grab().toImage();
         QCOMPARE(window.pixelColor(2, 2), QColor(250, 250, 250));
         for (int i = 0; i < frmPitagoras::kBoxCount; ++i) {
-            QLineEdit* b = box(i);
+            QLineEdit* b = control<QLineEdit>(w, "txtZ", i);
             const QImage face = b->grab().toImage();
             // Inside: the box colour; the edge: one thin line, black unless the box is focused.
             const QColor edge = b->hasFocus() ? b->palette().color(QPalette::Highlight) : Qt::black;
@@ -185,15 +171,17 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
         // The check box paints its own background in the window's colour around its text. Drawn
         // alone over another colour, its own painting is all that shows: a check box that left
         // its background to the window would show that colour instead.
-        QImage checkFace(check()->size(), QImage::Format_RGB32);
+        QImage checkFace(control<QCheckBox>(w, "Check1")->size(), QImage::Format_RGB32);
         checkFace.fill(QColor(0, 0, 255));
         {
             QPainter painter(&checkFace);
-            check()->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+            control<QCheckBox>(w, "Check1")
+                ->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
         }
         QCOMPARE(checkFace.pixelColor(checkFace.width() - 2, 1), QColor(250, 250, 250));
         for (int number : {1, 2}) {
-            const QImage face = button(number)->grab().toImage();
+            const QImage face =
+                control<QPushButton>(w, numbered("cmdShow", number))->grab().toImage();
             QCOMPARE(face.pixelColor(8, face.height() / 2), QColor(192, 192, 192));
         }
         // The lines are drawn: dark on the light background.
@@ -212,20 +200,26 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
                                    "Numerador de la segunda razón",
                                    "Denominador de la segunda razón"};
         for (int i = 0; i < frmPitagoras::kBoxCount; ++i) {
-            QCOMPARE(zelmora::testing::accessibleName(box(i)), names[i]);
+            QCOMPARE(zelmora::testing::accessibleName(control<QLineEdit>(w, "txtZ", i)), names[i]);
         }
         // The two "Resolver" buttons say which calculator they solve.
         const auto description = [](QWidget* widget) {
             return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
         };
-        QCOMPARE(description(button(1)), QStringLiteral("Calcula el lado que falta del triángulo"));
-        QCOMPARE(description(button(2)),
+        QCOMPARE(description(control<QPushButton>(w, "cmdShow1")),
+                 QStringLiteral("Calcula el lado que falta del triángulo"));
+        QCOMPARE(description(control<QPushButton>(w, "cmdShow2")),
                  QStringLiteral("Calcula el término que falta de la proporción"));
     }
 
     void tabOrder() {
-        const QList<QWidget*> expected = {box(0), box(1), box(2),    button(1), box(3), box(4),
-                                          box(5), box(6), button(2), check(),   box(0)};
+        const QList<QWidget*> expected = {
+            control<QLineEdit>(w, "txtZ", 0),    control<QLineEdit>(w, "txtZ", 1),
+            control<QLineEdit>(w, "txtZ", 2),    control<QPushButton>(w, "cmdShow1"),
+            control<QLineEdit>(w, "txtZ", 3),    control<QLineEdit>(w, "txtZ", 4),
+            control<QLineEdit>(w, "txtZ", 5),    control<QLineEdit>(w, "txtZ", 6),
+            control<QPushButton>(w, "cmdShow2"), control<QCheckBox>(w, "Check1"),
+            control<QLineEdit>(w, "txtZ", 0)};
         QCOMPARE(QApplication::focusWidget(), expected[0]);
         for (int i = 1; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -236,46 +230,46 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
     }
 
     void solvingMovesTheFocusAndTheNextTickDisables() {
-        QTest::keyClick(box(0), Qt::Key_Tab);
-        QTest::keyClicks(box(1), "3");
-        QTest::keyClick(box(1), Qt::Key_Tab);
-        QTest::keyClicks(box(2), "4");
-        QCOMPARE(box(0)->text(), QStringLiteral("0"));
-        QTest::mouseClick(button(1), Qt::LeftButton);
-        QCOMPARE(box(0)->text(), QStringLiteral("5"));
-        QVERIFY(box(0)->hasFocus());
+        QTest::keyClick(control<QLineEdit>(w, "txtZ", 0), Qt::Key_Tab);
+        QTest::keyClicks(control<QLineEdit>(w, "txtZ", 1), "3");
+        QTest::keyClick(control<QLineEdit>(w, "txtZ", 1), Qt::Key_Tab);
+        QTest::keyClicks(control<QLineEdit>(w, "txtZ", 2), "4");
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 0)->text(), QStringLiteral("0"));
+        QTest::mouseClick(control<QPushButton>(w, "cmdShow1"), Qt::LeftButton);
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 0)->text(), QStringLiteral("5"));
+        QVERIFY(control<QLineEdit>(w, "txtZ", 0)->hasFocus());
         QCOMPARE(texts(), QStringList({"5", "3", "4", "0", "0", "0", "0"}));
         QVERIFY(waitForTick());
-        QVERIFY(!button(1)->isEnabled());
-        QVERIFY(button(2)->isEnabled());
+        QVERIFY(!control<QPushButton>(w, "cmdShow1")->isEnabled());
+        QVERIFY(control<QPushButton>(w, "cmdShow2")->isEnabled());
 
         // Double-clicking a box empties it; the button is enabled again at the next tick.
-        QTest::mouseDClick(box(0), Qt::LeftButton);
-        QCOMPARE(box(0)->text(), QString());
+        QTest::mouseDClick(control<QLineEdit>(w, "txtZ", 0), Qt::LeftButton);
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 0)->text(), QString());
         QVERIFY(waitForTick());
-        QVERIFY(button(1)->isEnabled());
-        QTest::keyClick(box(0), Qt::Key_Tab);
-        QCOMPARE(box(0)->text(), QStringLiteral("0"));
+        QVERIFY(control<QPushButton>(w, "cmdShow1")->isEnabled());
+        QTest::keyClick(control<QLineEdit>(w, "txtZ", 0), Qt::Key_Tab);
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 0)->text(), QStringLiteral("0"));
     }
 
     void theProportionFromTheKeyboard() {
-        QTest::mouseClick(box(3), Qt::LeftButton);
-        QVERIFY(box(3)->hasFocus());
+        QTest::mouseClick(control<QLineEdit>(w, "txtZ", 3), Qt::LeftButton);
+        QVERIFY(control<QLineEdit>(w, "txtZ", 3)->hasFocus());
         for (const char* term : {"2", "3", "4"}) {
             QTest::keyClicks(QApplication::focusWidget(), term);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QVERIFY(box(6)->hasFocus());
-        QCOMPARE(box(6)->text(), QString());
-        QTest::keyClick(box(6), Qt::Key_Tab);
-        QVERIFY(button(2)->hasFocus());
-        QCOMPARE(box(6)->text(), QStringLiteral("0"));
-        QTest::keyClick(button(2), Qt::Key_Space);
-        QCOMPARE(box(6)->text(), QStringLiteral("6"));
-        QVERIFY(box(6)->hasFocus());
+        QVERIFY(control<QLineEdit>(w, "txtZ", 6)->hasFocus());
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 6)->text(), QString());
+        QTest::keyClick(control<QLineEdit>(w, "txtZ", 6), Qt::Key_Tab);
+        QVERIFY(control<QPushButton>(w, "cmdShow2")->hasFocus());
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 6)->text(), QStringLiteral("0"));
+        QTest::keyClick(control<QPushButton>(w, "cmdShow2"), Qt::Key_Space);
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 6)->text(), QStringLiteral("6"));
+        QVERIFY(control<QLineEdit>(w, "txtZ", 6)->hasFocus());
         QVERIFY(waitForTick());
-        QVERIFY(!button(2)->isEnabled());
-        QVERIFY(button(1)->isEnabled());
+        QVERIFY(!control<QPushButton>(w, "cmdShow2")->isEnabled());
+        QVERIFY(control<QPushButton>(w, "cmdShow1")->isEnabled());
     }
 
     void results_data() {
@@ -307,21 +301,21 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
         QFETCH(int, button);
         QFETCH(int, resultBox);
         QFETCH(QString, result);
-        typeTexts(w, before);
-        if (check()->isChecked() != ticked) {
-            QTest::mouseClick(check(), Qt::LeftButton);
+        QVERIFY(typeTexts(w, before));
+        if (control<QCheckBox>(w, "Check1")->isChecked() != ticked) {
+            QTest::mouseClick(control<QCheckBox>(w, "Check1"), Qt::LeftButton);
         }
-        QCOMPARE(check()->isChecked(), ticked);
-        QTest::mouseClick(this->button(button), Qt::LeftButton);
+        QCOMPARE(control<QCheckBox>(w, "Check1")->isChecked(), ticked);
+        QTest::mouseClick(control<QPushButton>(w, numbered("cmdShow", button)), Qt::LeftButton);
         QStringList after = before;
         after[resultBox] = result;
         QCOMPARE(texts(), after);
-        QVERIFY(box(resultBox)->hasFocus());
+        QVERIFY(control<QLineEdit>(w, "txtZ", resultBox)->hasFocus());
         // The whole number shows, while the box has the focus and after it has left.
-        QVERIFY(showsWhole(box(resultBox)));
-        QTest::keyClick(box(resultBox), Qt::Key_Tab);
-        QVERIFY(!box(resultBox)->hasFocus());
-        QVERIFY(showsWhole(box(resultBox)));
+        QVERIFY(showsWhole(control<QLineEdit>(w, "txtZ", resultBox)));
+        QTest::keyClick(control<QLineEdit>(w, "txtZ", resultBox), Qt::Key_Tab);
+        QVERIFY(!control<QLineEdit>(w, "txtZ", resultBox)->hasFocus());
+        QVERIFY(showsWhole(control<QLineEdit>(w, "txtZ", resultBox)));
     }
 
     // The longest texts the number text writes, and the longest a user types, fit every box.
@@ -334,48 +328,49 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
     void theLongestTextsShowWhole() {
         QFETCH(QString, text);
         for (int i = 0; i < frmPitagoras::kBoxCount; ++i) {
-            typeOver(box(i), text);
-            QVERIFY(tabTo(box((i + 1) % frmPitagoras::kBoxCount)));
-            QCOMPARE(box(i)->text(), text);
-            QVERIFY2(showsWhole(box(i)), qPrintable(box(i)->objectName()));
+            QVERIFY(typeOver(control<QLineEdit>(w, "txtZ", i), text));
+            QVERIFY(tabTo(control(w, "txtZ", (i + 1) % frmPitagoras::kBoxCount)));
+            QCOMPARE(control<QLineEdit>(w, "txtZ", i)->text(), text);
+            QVERIFY2(showsWhole(control<QLineEdit>(w, "txtZ", i)),
+                     qPrintable(control<QLineEdit>(w, "txtZ", i)->objectName()));
         }
     }
 
     void aResultOfZeroShowsEmptyWhileFocused() {
-        typeTexts(w, {"2", "0", "2"});
-        QTest::mouseClick(button(1), Qt::LeftButton);
-        QVERIFY(box(1)->hasFocus());
-        QCOMPARE(box(1)->text(), QString());
-        QTest::keyClick(box(1), Qt::Key_Tab);
-        QCOMPARE(box(1)->text(), QStringLiteral("0"));
+        QVERIFY(typeTexts(w, {"2", "0", "2"}));
+        QTest::mouseClick(control<QPushButton>(w, "cmdShow1"), Qt::LeftButton);
+        QVERIFY(control<QLineEdit>(w, "txtZ", 1)->hasFocus());
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 1)->text(), QString());
+        QTest::keyClick(control<QLineEdit>(w, "txtZ", 1), Qt::Key_Tab);
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 1)->text(), QStringLiteral("0"));
         // The empty box became the marker again; the leg is 0 once more.
-        QTest::mouseClick(button(1), Qt::LeftButton);
-        QVERIFY(box(1)->hasFocus());
-        QCOMPARE(box(1)->text(), QString());
+        QTest::mouseClick(control<QPushButton>(w, "cmdShow1"), Qt::LeftButton);
+        QVERIFY(control<QLineEdit>(w, "txtZ", 1)->hasFocus());
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 1)->text(), QString());
     }
 
     void lettersKeepTheButtonEnabled() {
-        typeTexts(w, {"5", "3", "4", "2", "3", "4", "6"});
+        QVERIFY(typeTexts(w, {"5", "3", "4", "2", "3", "4", "6"}));
         QVERIFY(waitForTick());
-        QVERIFY(!button(1)->isEnabled());
-        QVERIFY(!button(2)->isEnabled());
-        typeOver(box(1), QStringLiteral("abc"));
-        typeOver(box(5), QStringLiteral("0.0"));
+        QVERIFY(!control<QPushButton>(w, "cmdShow1")->isEnabled());
+        QVERIFY(!control<QPushButton>(w, "cmdShow2")->isEnabled());
+        QVERIFY(typeOver(control<QLineEdit>(w, "txtZ", 1), QStringLiteral("abc")));
+        QVERIFY(typeOver(control<QLineEdit>(w, "txtZ", 5), QStringLiteral("0.0")));
         QVERIFY(waitForTick());
-        QVERIFY(button(1)->isEnabled());
-        QVERIFY(button(2)->isEnabled());
+        QVERIFY(control<QPushButton>(w, "cmdShow1")->isEnabled());
+        QVERIFY(control<QPushButton>(w, "cmdShow2")->isEnabled());
     }
 
     void theCheckBoxAppliesFromTheNextClick() {
-        typeTexts(w, {"0", "1", "1"});
-        QTest::mouseClick(button(1), Qt::LeftButton);
-        QCOMPARE(box(0)->text(), QStringLiteral("1.4142"));
-        QTest::mouseClick(check(), Qt::LeftButton);
-        QVERIFY(!check()->isChecked());
-        QCOMPARE(box(0)->text(), QStringLiteral("1.4142"));
-        QTest::mouseDClick(box(0), Qt::LeftButton);
-        QTest::mouseClick(button(1), Qt::LeftButton);
-        QCOMPARE(box(0)->text(), QStringLiteral("1.4142135623731"));
+        QVERIFY(typeTexts(w, {"0", "1", "1"}));
+        QTest::mouseClick(control<QPushButton>(w, "cmdShow1"), Qt::LeftButton);
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 0)->text(), QStringLiteral("1.4142"));
+        QTest::mouseClick(control<QCheckBox>(w, "Check1"), Qt::LeftButton);
+        QVERIFY(!control<QCheckBox>(w, "Check1")->isChecked());
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 0)->text(), QStringLiteral("1.4142"));
+        QTest::mouseDClick(control<QLineEdit>(w, "txtZ", 0), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(w, "cmdShow1"), Qt::LeftButton);
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 0)->text(), QStringLiteral("1.4142135623731"));
     }
 
     void messages_data() {
@@ -403,8 +398,8 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
         QFETCH(QStringList, before);
         QFETCH(int, button);
         QFETCH(QString, message);
-        QPushButton* clicked = this->button(button);
-        typeTexts(w, before);
+        QPushButton* clicked = control<QPushButton>(w, numbered("cmdShow", button));
+        QVERIFY(typeTexts(w, before));
         const QStringList shown = texts();
         const auto seen = answerNextMessageBox();
         QTest::mouseClick(clicked, Qt::LeftButton);
@@ -435,8 +430,8 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
     void nothingHappensWhenNoBoxHoldsTheMarker() {
         QFETCH(QStringList, before);
         QFETCH(int, button);
-        QPushButton* clicked = this->button(button);
-        typeTexts(w, before);
+        QPushButton* clicked = control<QPushButton>(w, numbered("cmdShow", button));
+        QVERIFY(typeTexts(w, before));
         const auto seen = answerNextMessageBox();
         QTest::mouseClick(clicked, Qt::LeftButton);
         QCOMPARE(texts(), before);
@@ -455,19 +450,21 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
     void enterHasNoEffect() {
         QFETCH(QString, name);
         // Both calculators are ready to compute: any click would write a result.
-        typeTexts(w, {"0", "3", "4", "2", "3", "4", "0"});
+        QVERIFY(typeTexts(w, {"0", "3", "4", "2", "3", "4", "0"}));
         auto* target = control<QWidget>(w, name);
         QVERIFY(tabTo(target));
-        QVERIFY(!button(1)->isDefault() && !button(1)->autoDefault());
-        QVERIFY(!button(2)->isDefault() && !button(2)->autoDefault());
-        const bool ticked = check()->isChecked();
+        QVERIFY(!control<QPushButton>(w, "cmdShow1")->isDefault() &&
+                !control<QPushButton>(w, "cmdShow1")->autoDefault());
+        QVERIFY(!control<QPushButton>(w, "cmdShow2")->isDefault() &&
+                !control<QPushButton>(w, "cmdShow2")->autoDefault());
+        const bool ticked = control<QCheckBox>(w, "Check1")->isChecked();
         const QStringList shown = texts();
         const auto seen = answerNextMessageBox();
         QTest::keyClick(target, Qt::Key_Return);
         QTest::keyClick(target, Qt::Key_Enter);
         QCOMPARE(texts(), shown);
         QCOMPARE(QApplication::focusWidget(), target);
-        QCOMPARE(check()->isChecked(), ticked);
+        QCOMPARE(control<QCheckBox>(w, "Check1")->isChecked(), ticked);
         QVERIFY(!seen->shown);
     }
 
@@ -479,12 +476,12 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
     }
     void doubleClickEmptiesAnyBox() {
         QFETCH(int, index);
-        typeOver(box(index), QStringLiteral("12.5"));
-        QTest::mouseDClick(box(index), Qt::LeftButton);
-        QCOMPARE(box(index)->text(), QString());
-        QVERIFY(box(index)->hasFocus());
-        QVERIFY(tabTo(check()));
-        QCOMPARE(box(index)->text(), QStringLiteral("0"));
+        QVERIFY(typeOver(control<QLineEdit>(w, "txtZ", index), QStringLiteral("12.5")));
+        QTest::mouseDClick(control<QLineEdit>(w, "txtZ", index), Qt::LeftButton);
+        QCOMPARE(control<QLineEdit>(w, "txtZ", index)->text(), QString());
+        QVERIFY(control<QLineEdit>(w, "txtZ", index)->hasFocus());
+        QVERIFY(tabTo(control<QCheckBox>(w, "Check1")));
+        QCOMPARE(control<QLineEdit>(w, "txtZ", index)->text(), QStringLiteral("0"));
     }
 
     void focusEmptiesOnlyTheMarker_data() {
@@ -502,38 +499,39 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
     void focusEmptiesOnlyTheMarker() {
         QFETCH(QString, text);
         QFETCH(QString, focused);
-        typeOver(box(4), text);
-        QTest::keyClick(box(4), Qt::Key_Tab);
-        QVERIFY(box(5)->hasFocus());
-        QCOMPARE(box(4)->text(), text);
-        QTest::keyClick(box(5), Qt::Key_Backtab);
-        QVERIFY(box(4)->hasFocus());
-        QCOMPARE(box(4)->text(), focused);
-        QTest::keyClick(box(4), Qt::Key_Tab);
-        QCOMPARE(box(4)->text(), text);
+        QVERIFY(typeOver(control<QLineEdit>(w, "txtZ", 4), text));
+        QTest::keyClick(control<QLineEdit>(w, "txtZ", 4), Qt::Key_Tab);
+        QVERIFY(control<QLineEdit>(w, "txtZ", 5)->hasFocus());
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 4)->text(), text);
+        QTest::keyClick(control<QLineEdit>(w, "txtZ", 5), Qt::Key_Backtab);
+        QVERIFY(control<QLineEdit>(w, "txtZ", 4)->hasFocus());
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 4)->text(), focused);
+        QTest::keyClick(control<QLineEdit>(w, "txtZ", 4), Qt::Key_Tab);
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 4)->text(), text);
     }
 
     void contextMenuDoesNotLeaveTheBox() {
-        QTest::mouseClick(box(1), Qt::LeftButton);
-        QVERIFY(box(1)->hasFocus());
-        QCOMPARE(box(1)->text(), QString());
+        QTest::mouseClick(control<QLineEdit>(w, "txtZ", 1), Qt::LeftButton);
+        QVERIFY(control<QLineEdit>(w, "txtZ", 1)->hasFocus());
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 1)->text(), QString());
         const QPoint inside(5, 5);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, inside, box(1)->mapToGlobal(inside));
-        QApplication::sendEvent(box(1), &event);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, inside,
+                                control<QLineEdit>(w, "txtZ", 1)->mapToGlobal(inside));
+        QApplication::sendEvent(control<QLineEdit>(w, "txtZ", 1), &event);
         QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
-        QCOMPARE(box(1)->text(), QString());
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 1)->text(), QString());
         QApplication::activePopupWidget()->close();
-        QTRY_VERIFY(box(1)->hasFocus());
-        QCOMPARE(box(1)->text(), QString());
+        QTRY_VERIFY(control<QLineEdit>(w, "txtZ", 1)->hasFocus());
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 1)->text(), QString());
     }
 
     void limpiarClearsOneCalculator() {
-        typeTexts(w, {"5", "3", "4", "2", "3", "4", "6"});
-        QVERIFY(tabTo(check()));
+        QVERIFY(typeTexts(w, {"5", "3", "4", "2", "3", "4", "6"}));
+        QVERIFY(tabTo(control<QCheckBox>(w, "Check1")));
         w->Limpiar1();
         QCOMPARE(texts(), QStringList({"0", "0", "0", "2", "3", "4", "6"}));
-        typeTexts(w, {"5", "3", "4"});
-        QVERIFY(tabTo(check()));
+        QVERIFY(typeTexts(w, {"5", "3", "4"}));
+        QVERIFY(tabTo(control<QCheckBox>(w, "Check1")));
         w->Limpiar2();
         QCOMPARE(texts(), QStringList({"5", "3", "4", "0", "0", "0", "0"}));
     }
@@ -542,40 +540,42 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
         QPointer<frmPitagoras> other = new frmPitagoras;
         QVERIFY(zelmora::testing::showActive(other));
         QTest::mouseClick(control<QCheckBox>(other, QStringLiteral("Check1")), Qt::LeftButton);
-        typeTexts(other, {"", "1", "1"});
-        QTest::mouseClick(buttonOf(other, 1), Qt::LeftButton);
-        QCOMPARE(boxOf(other, 0)->text(), QStringLiteral("1.4142135623731"));
-        QVERIFY(check()->isChecked());
-        QCOMPARE(box(1)->text(), QStringLiteral("0"));
+        QVERIFY(typeTexts(other, {"", "1", "1"}));
+        QTest::mouseClick(control<QPushButton>(other, "cmdShow1"), Qt::LeftButton);
+        QCOMPARE(control<QLineEdit>(other, "txtZ", 0)->text(), QStringLiteral("1.4142135623731"));
+        QVERIFY(control<QCheckBox>(w, "Check1")->isChecked());
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 1)->text(), QStringLiteral("0"));
         // The first window is not active: its emptied box shows "0" until it is again.
-        QCOMPARE(box(0)->text(), QStringLiteral("0"));
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 0)->text(), QStringLiteral("0"));
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
-        QVERIFY(box(0)->hasFocus());
-        QCOMPARE(box(0)->text(), QString());
-        QCOMPARE(boxOf(other, 0)->text(), QStringLiteral("1.4142135623731"));
+        QVERIFY(control<QLineEdit>(w, "txtZ", 0)->hasFocus());
+        QCOMPARE(control<QLineEdit>(w, "txtZ", 0)->text(), QString());
+        QCOMPARE(control<QLineEdit>(other, "txtZ", 0)->text(), QStringLiteral("1.4142135623731"));
         // Each window's timer enables its own buttons.
         other->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(other));
-        typeOver(boxOf(other, 0), QStringLiteral("2"));
-        QSignalSpy otherTicks(timerOf(other), &QTimer::timeout);
+        QVERIFY(typeOver(control<QLineEdit>(other, "txtZ", 0), QStringLiteral("2")));
+        QSignalSpy otherTicks(control<QTimer>(other, "tmrMoon"), &QTimer::timeout);
         QVERIFY(otherTicks.wait(2000));
-        QVERIFY(!buttonOf(other, 1)->isEnabled());
-        QVERIFY(button(1)->isEnabled());
+        QVERIFY(!control<QPushButton>(other, "cmdShow1")->isEnabled());
+        QVERIFY(control<QPushButton>(w, "cmdShow1")->isEnabled());
         QVERIFY(other->close());
         QTRY_VERIFY(other.isNull());
         QVERIFY(!w.isNull());
-        QVERIFY(timerOf(w)->isActive());
+        QVERIFY(control<QTimer>(w, "tmrMoon")->isActive());
     }
 
     void closedWindowsFreeThemselves() {
         QList<QPointer<QTimer>> timers;
         QVERIFY(zelmora::testing::closedWindowsFreeThemselves<frmPitagoras>(
             200, [&timers](frmPitagoras* solver) {
-                typeTexts(solver, {"0", "3", "4"});
-                QTest::mouseClick(buttonOf(solver, 1), Qt::LeftButton);
-                timers << timerOf(solver);
-                return boxOf(solver, 0)->text() == QStringLiteral("5");
+                if (!typeTexts(solver, {"0", "3", "4"})) {
+                    return false;
+                }
+                QTest::mouseClick(control<QPushButton>(solver, "cmdShow1"), Qt::LeftButton);
+                timers << control<QTimer>(solver, "tmrMoon");
+                return control<QLineEdit>(solver, "txtZ", 0)->text() == QStringLiteral("5");
             }));
         QVERIFY(std::all_of(timers.begin(), timers.end(),
                             [](const QPointer<QTimer>& timer) { return timer.isNull(); }));

@@ -1,68 +1,29 @@
 #pragma once
 
-#include <QAccessible>
 #include <QApplication>
 #include <QObject>
-#include <QPointer>
-#include <QTest>
+#include <QString>
 #include <QWidget>
 #include <algorithm>
 #include <functional>
 
-#include "common/windowstyle.h"
-#include "shell/application.h"
 #include "tests/support/controls.h"
-#include "tests/support/localecheck.h"
 #include "tests/support/modal.h"
-#include "tests/support/typing.h"
 
+// What every window suite shares: the program's set-up, windows shown as the menu shows them and
+// freed after each test, and the fixture that holds it together.
 namespace zelmora::testing {
-
-// The offscreen platform says for every pop-up that it can neither raise it nor grab the
-// keyboard; the pop-up works all the same, and hundreds of these would bury any other message.
-inline QtMessageHandler& testLog() {
-    static QtMessageHandler handler = nullptr;
-    return handler;
-}
-inline void withoutPlatformNotices(QtMsgType type, const QMessageLogContext& context,
-                                   const QString& text) {
-    if (!text.startsWith(QLatin1String("This plugin does not support"))) {
-        testLog()(type, context, text);
-    }
-}
 
 // The program's look and Spanish texts, as it starts; windows outlive the last one closed, as the
 // tests open and close them one after another.
-inline void setUpWindowTests() {
-    setUpApplication(*qApp);
-    QApplication::setQuitOnLastWindowClosed(false);
-    if (testLog() == nullptr) {
-        testLog() = qInstallMessageHandler(withoutPlatformNotices);
-    }
-}
+void setUpWindowTests();
 
 // Shows a window as the menu shows a tool and waits until it is the active window, which focus
 // tests need. False when it never became active.
-[[nodiscard]] inline bool showActive(QWidget* window) {
-    window->show();
-    return QTest::qWaitForWindowActive(window);
-}
+[[nodiscard]] bool showActive(QWidget* window);
 
 // Frees every window a test left open, and a message-box answer that no box took.
-inline void closeAllWindows() {
-    stopAnswering();
-    // Pop-ups and boxes owned by a window go with it, so the windows are chosen before any is
-    // freed: a combo box's list is a window of its own that its owner's deletion frees.
-    QList<QPointer<QWidget>> owners;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->parentWidget() == nullptr) {
-            owners << window;
-        }
-    }
-    for (const QPointer<QWidget>& window : owners) {
-        delete window.data();
-    }
-}
+void closeAllWindows();
 
 // Opens a window of the kind, lets the test use it, and closes it, many times over: true when
 // every window used as it should be (use says so) then freed itself and every widget it had.
@@ -88,9 +49,7 @@ template <typename Window>
 }
 
 // What a screen reader reads as the control's name.
-inline QString accessibleName(QWidget* widget) {
-    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-}
+QString accessibleName(QWidget* widget);
 
 // The fixture of the window suites: the suite runs under the locale it asks for, each test
 // starts from the program's set-up, fails at once on a message box it did not expect, and ends
@@ -103,20 +62,9 @@ class WindowSuite : public QObject {
     virtual void tearDownTest() {}
 
   private slots:
-    void initTestCase() {
-        QVERIFY(localeIsAsRequested());
-        setUpWindowTests();
-        setUpSuite();
-    }
-    void init() {
-        failOnUnexpectedBoxes();
-        setUpTest();
-    }
-    void cleanup() {
-        tearDownTest();
-        stopFailingOnUnexpectedBoxes();
-        closeAllWindows();
-    }
+    void initTestCase();
+    void init();
+    void cleanup();
 };
 
 }  // namespace zelmora::testing
