@@ -18,7 +18,8 @@ configure_file(${PROJECT_SOURCE_DIR}/shell/manualsettings.h.in
                ${PROJECT_BINARY_DIR}/generated/shell/manualsettings.h @ONLY)
 target_include_directories(zelmora_ui PRIVATE ${PROJECT_BINARY_DIR}/generated)
 
-add_executable(zelmora-manual ${PROJECT_SOURCE_DIR}/tools/manual.cpp)
+add_executable(zelmora-manual ${PROJECT_SOURCE_DIR}/tools/manual.cpp
+               ${PROJECT_SOURCE_DIR}/tools/manualpage.cpp)
 target_link_libraries(zelmora-manual PRIVATE zelmora_core)
 
 set(ZELMORA_MANUAL_DIR ${PROJECT_BINARY_DIR}/manual)

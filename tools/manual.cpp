@@ -5,9 +5,7 @@
 // the page, zelmora-help.html, and the pictures it shows go to MANUAL_DIR. Every worked example is
 // computed here by the program's core; an example that no longer gives what the text around it
 // says stops the build instead of shipping a manual that disagrees with the program.
-#include <algorithm>
 #include <array>
-#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -15,8 +13,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 #include "calculators/figuretable.h"
 #include "common/basvar.h"
@@ -26,138 +22,13 @@
 #include "shell/piprecision.h"
 #include "shell/shelltexts.h"
 #include "solver/solver.h"
+#include "tools/manualpage.h"
 
 namespace fs = std::filesystem;
 using namespace zelmora;
+using namespace zelmora::manual;
 
 namespace {
-
-std::string escaped(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
-// The tool tips hold the figure's full name between single blanks.
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-void require(bool holds, std::string_view what) {
-    if (!holds) {
-        throw std::runtime_error("the manual's example no longer holds: " + std::string(what));
-    }
-}
-
-struct PictureSize {
-    int width;
-    int height;
-};
-
-// A PNG's size in pixels, from its header.
-PictureSize pngSize(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::array<unsigned char, 24> header{};
-    in.read(reinterpret_cast<char*>(header.data()), header.size());
-    constexpr std::array<unsigned char, 8> kSignature{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    if (!in || !std::equal(kSignature.begin(), kSignature.end(), header.begin())) {
-        throw std::runtime_error("not a PNG picture: " + file.string());
-    }
-    const auto bigEndian = [&header](std::size_t at) {
-        return static_cast<int>((std::uint32_t{header[at]} << 24) |
-                                (std::uint32_t{header[at + 1]} << 16) |
-                                (std::uint32_t{header[at + 2]} << 8) | header[at + 3]);
-    };
-    return {bigEndian(16), bigEndian(20)};
-}
-
-// The program's own texts, which the page's prose names as @NAME@ and which are written here as
-// the program shows them.
-std::string withProgramTexts(std::string_view text) {
-    const std::pair<std::string_view, std::string_view> texts[] = {
-        {"@COMPUTE@", kComputeCaption},
-        {"@CLEAR@", kClearCaption},
-        {"@SOLVER@", kSolverTitle},
-        {"@SOLVE@", kSolveCaption},
-        {"@FOUR_DECIMALS@", kFourDecimalsCaption},
-        {"@CONVERTER@", kConverterTitle},
-        {"@LENGTH@", familyName(kLengthFamily)},
-        {"@AREA@", familyName(kAreaFamily)},
-        {"@VOLUME@", familyName(kVolumeFamily)},
-    };
-    std::string out(text);
-    for (const auto& [name, shown] : texts) {
-        for (std::size_t at = out.find(name); at != std::string::npos;
-             at = out.find(name, at + shown.size())) {
-            out.replace(at, name.size(), shown);
-        }
-    }
-    return out;
-}
-
-class ManualWriter {
-  public:
-    ManualWriter(fs::path pictures, fs::path manual)
-        : pictures_(std::move(pictures)), manual_(std::move(manual)) {}
-
-    std::string html;
-
-    void add(std::string_view text) { html += withProgramTexts(text); }
-    void text(std::string_view plain) { html += escaped(plain); }
-
-    // A window's picture from the render tool, copied beside the page and shown at the size the
-    // window has on a screen of ordinary density.
-    void picture(std::string_view name, std::string_view alt, std::string_view caption) {
-        const std::string file = std::string(name) + ".png";
-        fs::create_directories(manual_ / "imagenes");
-        fs::copy_file(pictures_ / file, manual_ / "imagenes" / file,
-                      fs::copy_options::overwrite_existing);
-        const PictureSize size = pngSize(pictures_ / file);
-        html += "<figure><img src=\"imagenes/" + file + "\" width=\"" +
-                std::to_string((size.width + 1) / 2) + "\" height=\"" +
-                std::to_string((size.height + 1) / 2) + "\" alt=\"" +
-                escaped(withProgramTexts(alt)) + "\"><figcaption>" +
-                escaped(withProgramTexts(caption)) + "</figcaption></figure>\n";
-    }
-
-  private:
-    fs::path pictures_;
-    fs::path manual_;
-};
-
-std::string joined(std::span<const std::string_view> items, std::string_view separator) {
-    std::string out;
-    for (const std::string_view item : items) {
-        if (!out.empty()) {
-            out += separator;
-        }
-        out += "<code>" + escaped(item) + "</code>";
-    }
-    return out;
-}
 
 void writeHead(ManualWriter& page) {
     page.add(R"(<!DOCTYPE html>
