@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -344,6 +345,34 @@ class FrmAreaTest : public zelmora::testing::WindowSuite {
         QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("0"));
     }
 
+    void choosingTheChosenFigureAgainKeepsTheMeasures() {
+        clickOption(control<QRadioButton>(w, "Option2"));  // RECTÁNGULO
+        QTest::keyClicks(control<QLineEdit>(w, "Text1"), "3");
+        QTest::keyClick(control<QLineEdit>(w, "Text1"), Qt::Key_Return);
+        QTest::keyClicks(control<QLineEdit>(w, "Text2"), "4");
+        clickOption(control<QRadioButton>(w, "Option2"));
+        QCOMPARE(control<QLineEdit>(w, "Text1")->text(), QStringLiteral("3"));
+        QCOMPARE(control<QLineEdit>(w, "Text2")->text(), QStringLiteral("4"));
+        QTest::keyClick(control<QLineEdit>(w, "Text2"), Qt::Key_Return);
+        QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("12"));
+    }
+
+    // The box's own menu is no leaving of the box: its emptied "0" does not come back.
+    void contextMenuDoesNotLeaveTheBox() {
+        clickOption(control<QRadioButton>(w, "Option2"));
+        auto* text2 = control<QLineEdit>(w, "Text2");
+        QVERIFY(zelmora::testing::clickInto(text2));
+        QCOMPARE(text2->text(), QString());
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                text2->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(text2, &event);
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QCOMPARE(text2->text(), QString());
+        QApplication::activePopupWidget()->close();
+        QTRY_VERIFY(text2->hasFocus());
+        QCOMPARE(text2->text(), QString());
+    }
+
     // Whatever chooses the figure, the student then types its measures: the first box has the
     // focus and is empty.
     void everyWayOfChoosingAFigureLeavesTheFirstBoxReady_data() {
@@ -451,6 +480,37 @@ class FrmAreaTest : public zelmora::testing::WindowSuite {
         QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("Desbordamiento"));
         QTest::mouseClick(control<QPushButton>(w, "cmdAnswer"), Qt::LeftButton);
         QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("0"));
+    }
+
+    // The widest answers the number text writes, and the widest measures a student can type,
+    // each shown from its first character to its last.
+    void longTextsShowWhole_data() {
+        QTest::addColumn<int>("figure");
+        QTest::addColumn<QStringList>("measures");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("square of 123456789012")
+            << 1 << QStringList{"123456789012"} << "1.52415787531535E+22";
+        QTest::newRow("negative rectangle")
+            << 2 << QStringList{"-12345678901", "98765432109"} << "-1.21932631133623E+21";
+        QTest::newRow("overflow") << 1 << QStringList{"1E400"} << "Desbordamiento";
+    }
+    void longTextsShowWhole() {
+        QFETCH(int, figure);
+        QFETCH(QStringList, measures);
+        QFETCH(QString, answer);
+        clickOption(control<QRadioButton>(w, numbered("Option", figure)));
+        for (int i = 0; i < measures.size(); ++i) {
+            auto* box = control<QLineEdit>(w, numbered("Text", i + 1));
+            QVERIFY(zelmora::testing::typeOver(box, measures[i]));
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+        auto* shown = control<QLineEdit>(w, "txtAnswer");
+        QCOMPARE(shown->text(), answer);
+        QVERIFY2(zelmora::testing::showsWhole(shown), qPrintable(shown->text()));
+        for (int i = 0; i < measures.size(); ++i) {
+            QVERIFY2(zelmora::testing::showsWhole(control<QLineEdit>(w, numbered("Text", i + 1))),
+                     qPrintable(measures[i]));
+        }
     }
 
     void closedWindowsFreeThemselves() {

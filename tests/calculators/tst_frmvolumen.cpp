@@ -82,6 +82,8 @@ class FrmVolumenTest : public zelmora::testing::WindowSuite {
                                         << "8";
         QTest::newRow("another case") << "MM³"
                                       << "8";
+        QTest::newRow("the start of two items") << "m"
+                                                << "8";
         QTest::newRow("an item's text") << "mm³"
                                         << "8000";
     }
@@ -92,6 +94,7 @@ class FrmVolumenTest : public zelmora::testing::WindowSuite {
         compute(w, QStringLiteral("2"));
         QVERIFY(typeOver(control<QComboBox>(w, "Combo4")->lineEdit(), typed));
         QCOMPARE(control<QComboBox>(w, "Combo4")->currentText(), typed);
+        QVERIFY(!control<QComboBox>(w, "Combo4")->lineEdit()->hasSelectedText());
         QCOMPARE(control<QLineEdit>(w, "txtAnswer")->text(), QStringLiteral("8"));
         // Enter and leaving the box convert nothing either, and add nothing to the list.
         QTest::keyClick(control<QComboBox>(w, "Combo4")->lineEdit(), Qt::Key_Return);

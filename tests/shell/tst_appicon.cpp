@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QSvgRenderer>
 #include <QWindow>
 #include <QtTest>
@@ -47,6 +48,13 @@ class AppIconTest : public QObject {
     // set-up, only once the splash has painted.
     void initTestCase() {
         QApplication::setQuitOnLastWindowClosed(false);
+        // A dark desktop theme, which the program's own light palette replaces.
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(30, 30, 30));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::Base, QColor(20, 20, 20));
+        dark.setColor(QPalette::Text, Qt::white);
+        QApplication::setPalette(dark);
         zelmora::startApplication(*qApp);
         QVERIFY(QApplication::windowIcon().isNull());
         QWidget* splash = QApplication::topLevelWidgets().value(0);
@@ -54,6 +62,12 @@ class AppIconTest : public QObject {
         QVERIFY(splash->isVisible());
         QTRY_VERIFY(!QApplication::windowIcon().isNull());
         QCOMPARE(QApplication::palette().color(QPalette::Window), zelmora::kWindowColour);
+        QCOMPARE(QApplication::palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(QApplication::palette().color(QPalette::Text), QColor(Qt::black));
+        QCOMPARE(QApplication::palette().color(QPalette::WindowText), QColor(Qt::black));
+        const auto* program = qobject_cast<QProxyStyle*>(QApplication::style());
+        QVERIFY(program != nullptr && program->baseStyle() != nullptr);
+        QCOMPARE(program->baseStyle()->name(), QStringLiteral("fusion"));
         // Closed before its animation hands over to the menu.
         splash->close();
     }

@@ -336,6 +336,20 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
         }
     }
 
+    // A text too long for any font: the smallest font, no smaller, and its start once the box
+    // is left.
+    void aTextTooLongForAnyFontShowsItsStart() {
+        const QString text = QStringLiteral("1234567890").repeated(8);
+        auto* box = control<QLineEdit>(w, "txtZ", 1);
+        QVERIFY(typeOver(box, text));
+        QCOMPARE(box->text(), text);
+        QVERIFY(tabTo(control(w, "txtZ", 2)));
+        QCOMPARE(box->font().pointSizeF(), 5.0);
+        box->grab();  // the box places its text when it paints
+        QCOMPARE(box->cursorPositionAt(QPoint(6, box->height() / 2)), 0);
+        QVERIFY(!showsWhole(box));
+    }
+
     void aResultOfZeroShowsEmptyWhileFocused() {
         QVERIFY(typeTexts(w, {"2", "0", "2"}));
         QTest::mouseClick(control<QPushButton>(w, "cmdShow1"), Qt::LeftButton);
