@@ -540,7 +540,7 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
         QTest::keyClick(control<QRadioButton>(w, "Option2"), Qt::Key_Right);
         QVERIFY(control<QRadioButton>(w, "Option1")->isChecked());
         QCOMPARE(control<QLabel>(w, "lblUnidad1")->text(), QStringLiteral("Centímetros cuadrados"));
-        // While the keyboard is on it, the style tints the option to show the focus.
+        // Once the keyboard has left the options, their faces show only which one is chosen.
         QVERIFY(clickInto(control<ConverterBox>(w, "txtCajaA")));
         QCOMPARE(face(control<QRadioButton>(w, "Option1")), kChosen);
         QCOMPARE(face(control<QRadioButton>(w, "Option2")), kNotChosen);

@@ -5,8 +5,10 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 #include <QtTest>
+#include <utility>
 
 #include "shell/desktopservices.h"
 #include "shell/frmabout.h"
@@ -132,6 +134,80 @@ class HelpLinksTest : public zelmora::testing::WindowSuite {
             click(QStringLiteral("imgConf"));
         }
         QVERIFY(zelmora::testing::tabTo(control(menu, clicked)));
+    }
+
+    // Through the window system, as a real double click comes: it counts as one click.
+    void aDoubleClickCountsOnce_data() {
+        QTest::addColumn<QString>("clicked");
+        QTest::addColumn<int>("aboutBoxes");
+        QTest::addColumn<bool>("panelShown");
+        QTest::newRow("!") << "lblLink(0)" << 1 << false;
+        QTest::newRow("gear") << "imgConf" << 0 << true;
+    }
+    void aDoubleClickCountsOnce() {
+        QFETCH(QString, clicked);
+        QFETCH(int, aboutBoxes);
+        QFETCH(bool, panelShown);
+        QWidget* target = control(menu, clicked);
+        QTest::mouseDClick(menu->windowHandle(), Qt::LeftButton, {},
+                           target->mapTo(menu, target->rect().center()));
+        QCoreApplication::processEvents();
+        QCOMPARE(desktop.aboutBoxes, aboutBoxes);
+        QCOMPARE(control(menu, "frmePi")->isVisible(), panelShown);
+    }
+
+    // Every control of the menu answers Enter and Space, once Tab has reached it.
+    void keysChooseEveryControl_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("opened");  // a window's class, or what else shows
+        for (const auto& [key, tag] :
+             {std::pair{int(Qt::Key_Return), "Enter"}, std::pair{int(Qt::Key_Space), "Space"}}) {
+            QTest::addRow("solver, %s", tag) << "cmdButton(1)" << key << "frmPitagoras";
+            QTest::addRow("converter, %s", tag) << "cmdButton(2)" << key << "frmConvert";
+            QTest::addRow("gear, %s", tag) << "imgConf" << key << "frmePi";
+            QTest::addRow("!, %s", tag) << "lblLink(0)" << key << "About";
+        }
+    }
+    void keysChooseEveryControl() {
+        QFETCH(QString, name);
+        QFETCH(int, key);
+        QFETCH(QString, opened);
+        QVERIFY(zelmora::testing::tabTo(control(menu, name)));
+        QTest::keyClick(control(menu, name), static_cast<Qt::Key>(key));
+        QStringList shown;
+        for (const QWidget* window : QApplication::topLevelWidgets()) {
+            if (window != menu && window->isVisible()) {
+                shown << window->objectName();
+            }
+        }
+        if (control(menu, "frmePi")->isVisible()) {
+            shown << QStringLiteral("frmePi");
+        }
+        if (desktop.aboutBoxes > 0) {
+            shown << QStringLiteral("About").repeated(desktop.aboutBoxes);
+        }
+        QCOMPARE(shown, QStringList{opened});
+    }
+
+    // Chosen from the keyboard, with the pointer elsewhere, the figures pop-up opens on the
+    // picture rather than at the pointer.
+    void theFiguresPopUpOpensOnItsPictureFromTheKeyboard() {
+        QWidget* picture = control(menu, "cmdButton(0)");
+        QCursor::setPos(menu->mapToGlobal(QPoint(menu->width() - 5, menu->height() - 5)));
+        QVERIFY(zelmora::testing::tabTo(picture));
+        QRect popupAt;
+        QTimer::singleShot(50, [&popupAt] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                popupAt = popup->geometry();
+                QTest::keyClick(popup, Qt::Key_Escape);
+            }
+        });
+        QTest::keyClick(picture, Qt::Key_Space);
+        QVERIFY(!popupAt.isNull());
+        const QRect place(picture->mapToGlobal(QPoint(0, 0)), picture->size());
+        QVERIFY2(place.contains(popupAt.topLeft()),
+                 qPrintable(QStringLiteral("pop-up at %1,%2").arg(popupAt.x()).arg(popupAt.y())));
     }
 
     void theAboutBoxShowsNameMakerProductAndIcon() {

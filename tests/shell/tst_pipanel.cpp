@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QtTest>
 #include <charconv>
+#include <functional>
 
 #include "calculators/calculatorwindows.h"
 #include "common/basvar.h"
@@ -223,8 +224,22 @@ class PiPanelTest : public zelmora::testing::WindowSuite {
             return QAccessible::queryAccessibleInterface(control(menu, QLatin1String(label)))
                 ->text(QAccessible::Name);
         };
-        QCOMPARE(name("lblPi"), QStringLiteral("Pi = ") + piShown());
         QCOMPARE(name("Label2"), QString());
+        // The value heard follows every change of the decimals, stepped or typed, on the label
+        // and as the description of the box of decimals.
+        const auto description = [this] {
+            return QAccessible::queryAccessibleInterface(control(menu, "txtFormat"))
+                ->text(QAccessible::Description);
+        };
+        for (const auto& change : std::initializer_list<std::function<bool()>>{
+                 [] { return true; },
+                 [this] { return (click(QStringLiteral("lblLink(2)")), true); },
+                 [this] { return typeOver(control<QLineEdit>(menu, "txtFormat"), "6"); }}) {
+            QVERIFY(change());
+            QCOMPARE(name("lblPi"), QStringLiteral("Pi = ") + piShown());
+            QCOMPARE(description(), QStringLiteral("Pi = ") + piShown());
+        }
+        QCOMPARE(piShown(), QStringLiteral("3.141593"));
     }
 
     // A number beyond a double has no neighbour to step to.
