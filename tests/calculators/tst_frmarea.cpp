@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QtTest>
 #include <algorithm>
+#include <utility>
 
 #include "calculators/calculatorwindows.h"
 #include "calculators/figurepicture.h"
@@ -109,6 +110,18 @@ class FrmAreaTest : public zelmora::testing::WindowSuite {
                  QStringLiteral("Unidad de medida"));
         QCOMPARE(control<QComboBox>(w, "Combo4")->accessibleName(),
                  QStringLiteral("Unidad del resultado"));
+        // A screen reader takes a unit box's purpose from the label related to it, which never
+        // shows.
+        for (const auto& [name, purpose] : {std::pair{"Combo1", "Unidad de medida"},
+                                            std::pair{"Combo4", "Unidad del resultado"}}) {
+            const auto related = QAccessible::queryAccessibleInterface(control(w, name))
+                                     ->relations(QAccessible::Label);
+            QCOMPARE(related.size(), 1);
+            auto* label = qobject_cast<QLabel*>(related.first().first->object());
+            QVERIFY(label != nullptr);
+            QCOMPARE(label->text(), QString::fromUtf8(purpose));
+            QVERIFY(label->isHidden());
+        }
         clickOption(control<QRadioButton>(w, "Option2"));
         QCOMPARE(accessibleName(control<QLineEdit>(w, "Text2")), QStringLiteral("Altura: (h)"));
         QCOMPARE(control<QWidget>(w, QStringLiteral("imgFig"))->accessibleDescription(),

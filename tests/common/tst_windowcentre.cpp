@@ -8,6 +8,7 @@
 #include "common/windowstyle.h"
 #include "converter/frmconvert.h"
 #include "shell/application.h"
+#include "shell/frmabout.h"
 #include "shell/frmmenuprincipal.h"
 #include "solver/frmpitagoras.h"
 
@@ -30,6 +31,9 @@ class WindowCentreTest : public QObject {
         QTest::newRow("frmMenuPrincipal")
             << WindowMaker([] { return new zelmora::frmMenuPrincipal; });
         QTest::newRow("frmArea") << WindowMaker([] { return new zelmora::frmArea; });
+        QTest::newRow("frmPerimetro") << WindowMaker([] { return new zelmora::frmPerimetro; });
+        QTest::newRow("frmVolumen") << WindowMaker([] { return new zelmora::frmVolumen; });
+        QTest::newRow("frmAbout") << WindowMaker([] { return new zelmora::frmAbout(nullptr); });
         QTest::newRow("frmPitagoras") << WindowMaker([] { return new zelmora::frmPitagoras; });
         QTest::newRow("frmConvert") << WindowMaker([] { return new zelmora::frmConvert; });
     }

@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -222,6 +224,15 @@ class HelpLinksTest : public zelmora::testing::WindowSuite {
         QVERIFY(control<QLabel>(&about, "lblMaker")->y() <
                 control<QLabel>(&about, "lblProduct")->y());
         QVERIFY(about.isModal());
+        // Its whole title fits a title bar drawn in a bold title font, beside the icon and three
+        // buttons of a title bar's height each.
+        QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        titleFont.setBold(true);
+        const QFontMetrics title(titleFont);
+        QCOMPARE(about.windowTitle(), QStringLiteral("Acerca de Zelmora"));
+        about.adjustSize();
+        QVERIFY2(about.width() >= title.horizontalAdvance(about.windowTitle()) + 4 * title.height(),
+                 qPrintable(QString::number(about.width())));
         QVERIFY(about.findChild<QWidget*>(QStringLiteral("imgIcon")) != nullptr);
     }
 

@@ -67,6 +67,24 @@ class ManualTest : public QObject {
 
     void cleanup() { zelmora::testing::stopAnswering(); }
 
+    // With no web address, the default, the page is looked for beside the installed program
+    // (../share/zelmora/manual/) and then beside the program in its build folder (manual/).
+    void theInstalledPageIsFoundFromTheProgram() {
+        const zelmora::ManualSource source = zelmora::builtInManual();
+        QCOMPARE(source.webAddress, QString());
+        const QDir program(QCoreApplication::applicationDirPath());
+        QStringList expected;
+        for (const char* place : {"../share/zelmora/manual/zelmora-help.html",
+                                  "manual/zelmora-help.html"}) {
+            expected << QDir::cleanPath(program.filePath(QLatin1String(place)));
+        }
+        QStringList found;
+        for (const QString& path : source.pagePaths) {
+            found << QDir::cleanPath(path);
+        }
+        QCOMPARE(found, expected);
+    }
+
     void questionMark_data() {
         QTest::addColumn<Page>("page");
         QTest::addColumn<bool>("networkUp");
