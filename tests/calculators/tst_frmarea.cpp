@@ -475,6 +475,18 @@ class FrmAreaTest : public zelmora::testing::WindowSuite {
             QVERIFY2(contrast >= 4.5, qPrintable(QString::number(contrast)));
             QVERIFY2(zelmora::contrastRatio(darkest, Qt::black) >= 2, qPrintable(darkest.name()));
         }
+        // One grey for every disabled text, legible on every background of the palette.
+        const QPalette palette = QApplication::palette();
+        for (const QPalette::ColorRole text :
+             {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) {
+            QCOMPARE(palette.color(QPalette::Disabled, text), QColor(100, 100, 100));
+        }
+        for (const QPalette::ColorRole background :
+             {QPalette::Window, QPalette::Base, QPalette::Button}) {
+            const QColor behind = palette.color(QPalette::Disabled, background);
+            QVERIFY2(zelmora::contrastRatio(QColor(100, 100, 100), behind) >= 4.5,
+                     qPrintable(behind.name()));
+        }
     }
 
     void overflowingMeasuresAndResults_data() {

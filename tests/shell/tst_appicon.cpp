@@ -56,7 +56,10 @@ class AppIconTest : public QObject {
         dark.setColor(QPalette::Text, Qt::white);
         QApplication::setPalette(dark);
         zelmora::startApplication(*qApp);
+        // Until the splash has painted, none of the rest of the set-up has run.
         QVERIFY(QApplication::windowIcon().isNull());
+        QCOMPARE(QApplication::palette().color(QPalette::Window), QColor(30, 30, 30));
+        QVERIFY(qobject_cast<QProxyStyle*>(QApplication::style()) == nullptr);
         QWidget* splash = QApplication::topLevelWidgets().value(0);
         QVERIFY(splash != nullptr && splash->objectName() == QStringLiteral("frmInicio"));
         QVERIFY(splash->isVisible());
