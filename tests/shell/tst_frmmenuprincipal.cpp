@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QSet>
 #include <QTimer>
 #include <QtTest>
 #include <algorithm>
@@ -215,6 +216,15 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
         QCOMPARE(status(), QStringLiteral("CALCULAR FIGURAS"));
         QCOMPARE(litOverlays(), QStringLiteral("Shape1"));
         QVERIFY(menu->grab().toImage().pixelColor(inPicture).lightness() < unlit.lightness());
+        // The grey is translucent: the picture still shows through it, in its many colours.
+        const QImage lit = menu->grab(control(menu, "cmdButton(0)")->geometry()).toImage();
+        QSet<QRgb> colours;
+        for (int y = 4; y < lit.height() - 4; ++y) {
+            for (int x = 4; x < lit.width() - 4; ++x) {
+                colours.insert(lit.pixel(x, y));
+            }
+        }
+        QVERIFY2(colours.size() >= 16, qPrintable(QString::number(colours.size())));
         // Straight onto the next picture: the light moves with the pointer.
         pointAt("cmdButton(1)");
         QCOMPARE(status(), QStringLiteral("TEOREMA DE PITÁGORAS"));
@@ -426,6 +436,20 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
                                 change({box.right() - 2, y}, {box.right() - 3, y})});
         }
         QVERIFY2(weakest >= 3, qPrintable(QString::number(weakest)));
+    }
+
+    // Focus that comes from the mouse draws no ring: the ring is for the keyboard.
+    void focusFromTheMouseShowsNoRing() {
+        QWidget* picture = control(menu, "cmdButton(1)");
+        const QRect place = picture->geometry();
+        const QImage before = menu->grab(place).toImage();
+        picture->setFocus(Qt::MouseFocusReason);
+        QVERIFY(picture->hasFocus());
+        QCOMPARE(menu->grab(place).toImage(), before);
+        // The same focus from the keyboard shows it.
+        control(menu, "cmdButton(0)")->setFocus(Qt::MouseFocusReason);
+        picture->setFocus(Qt::TabFocusReason);
+        QVERIFY(menu->grab(place).toImage() != before);
     }
 
     void keyboardReachesThePictures() {
