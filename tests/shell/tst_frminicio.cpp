@@ -140,6 +140,16 @@ class FrmInicioTest : public QObject {
             expectPlace(bars.shape2, {480, 0, 495, 15.0f + 120 * step});
             expectPlace(bars.shape1, {7800.0f - 200 * step, 3240, 15.0f + 200 * step, 495});
             QCOMPARE(shape("Shape3")->isVisible(), step >= 35);
+            // On the screen, at the nearest pixel (15 twips to one): 7600 twips is 506.67 pixels,
+            // 215 is 14.33.
+            if (step == 1) {
+                QCOMPARE(shape("Shape1")->geometry(), QRect(507, 216, 14, 33));
+                QCOMPARE(shape("Shape2")->geometry(), QRect(32, 0, 33, 9));
+            }
+            if (step == 2) {
+                QCOMPARE(shape("Shape1")->geometry(), QRect(493, 216, 28, 33));
+                QCOMPARE(shape("Shape2")->geometry(), QRect(32, 0, 33, 17));
+            }
             if (step == 35) {
                 expectPlace(bars.shape3, {480, 3240, 495, 495});
                 QCOMPARE(shape("Shape3")->geometry(), QRect(32, 216, 33, 33));
