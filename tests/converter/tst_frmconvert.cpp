@@ -74,16 +74,17 @@ QColor face(QWidget* widget) {
     return image.pixelColor(image.width() - 8, image.height() / 2);
 }
 
-// Área with box A in square kilometres and box B in square millimetres, by the arrows.
-void chooseSquareKilometresToMillimetres(const QWidget* w) {
+// Área with box A in square kilometres and box B in square millimetres, by the arrows. False
+// when the arrows did not reach them.
+[[nodiscard]] bool chooseSquareKilometresToMillimetres(const QWidget* w) {
     click(control<QRadioButton>(w, "Option1"));
     click(control<QPushButton>(w, "cmdIzqA"));
     click(control<QPushButton>(w, "cmdIzqA"));
-    QCOMPARE(control<QLabel>(w, "lblUnidad1")->text(), QStringLiteral("Kilómetros cuadrados"));
     for (int i = 0; i < 3; ++i) {
         click(control<QPushButton>(w, "cmdIzqB"));
     }
-    QCOMPARE(control<QLabel>(w, "lblUnidad2")->text(), QStringLiteral("Milímetros cuadrados"));
+    return control<QLabel>(w, "lblUnidad1")->text() == QStringLiteral("Kilómetros cuadrados") &&
+           control<QLabel>(w, "lblUnidad2")->text() == QStringLiteral("Milímetros cuadrados");
 }
 
 }  // namespace
@@ -598,7 +599,7 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
     }
 
     void longResultsAreShownWhole() {
-        chooseSquareKilometresToMillimetres(w);
+        QVERIFY(chooseSquareKilometresToMillimetres(w));
         QVERIFY(typeOver(control<ConverterBox>(w, "txtCajaA"), "123456789012345"));
         QTest::keyClick(control<ConverterBox>(w, "txtCajaA"), Qt::Key_Return);
         QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(),
@@ -665,7 +666,7 @@ class FrmConvertTest : public zelmora::testing::WindowSuite {
     void overflowShowsTheWord() {
         QFETCH(QString, typed);
         QFETCH(QString, base);
-        chooseSquareKilometresToMillimetres(w);
+        QVERIFY(chooseSquareKilometresToMillimetres(w));
         QVERIFY(typeOver(control<ConverterBox>(w, "txtCajaA"), typed));
         QTest::keyClick(control<ConverterBox>(w, "txtCajaA"), Qt::Key_Return);
         QCOMPARE(control<ConverterBox>(w, "txtCajaB")->text(), QStringLiteral("Desbordamiento"));

@@ -29,11 +29,13 @@ QList<frmMenuPrincipal*> menus() {
     return found;
 }
 
-void expectPlace(const TwipRect& actual, const TwipRect& expected) {
-    QCOMPARE(actual.left, expected.left);
-    QCOMPARE(actual.top, expected.top);
-    QCOMPARE(actual.width, expected.width);
-    QCOMPARE(actual.height, expected.height);
+// A place in twips as a text, exact to the float, so that a check of it names all four values.
+QString place(const TwipRect& r) {
+    return QStringLiteral("%1, %2, %3 x %4")
+        .arg(double(r.left), 0, 'g', 9)
+        .arg(double(r.top), 0, 'g', 9)
+        .arg(double(r.width), 0, 'g', 9)
+        .arg(double(r.height), 0, 'g', 9);
 }
 
 }  // namespace
@@ -131,14 +133,15 @@ class FrmInicioTest : public QObject {
         QVERIFY(!timer("Timer1")->isActive());
         QCOMPARE(wordColour(), QColor(Qt::black));
         // The bars go on by themselves.
-        expectPlace(tick("Timer2").shape2, {480, 0, 495, 135});
+        QCOMPARE(place(tick("Timer2").shape2), place({480, 0, 495, 135}));
     }
 
     void barsSweepAndTheOrangeSquareAppears() {
         for (int step = 1; step <= 40; ++step) {
             const zelmora::SplashBars bars = tick("Timer2");
-            expectPlace(bars.shape2, {480, 0, 495, 15.0f + 120 * step});
-            expectPlace(bars.shape1, {7800.0f - 200 * step, 3240, 15.0f + 200 * step, 495});
+            QCOMPARE(place(bars.shape2), place({480, 0, 495, 15.0f + 120 * step}));
+            QCOMPARE(place(bars.shape1),
+                     place({7800.0f - 200 * step, 3240, 15.0f + 200 * step, 495}));
             QCOMPARE(shape("Shape3")->isVisible(), step >= 35);
             // On the screen, at the nearest pixel (15 twips to one): 7600 twips is 506.67 pixels,
             // 215 is 14.33.
@@ -151,11 +154,11 @@ class FrmInicioTest : public QObject {
                 QCOMPARE(shape("Shape2")->geometry(), QRect(32, 0, 33, 17));
             }
             if (step == 35) {
-                expectPlace(bars.shape3, {480, 3240, 495, 495});
+                QCOMPARE(place(bars.shape3), place({480, 3240, 495, 495}));
                 QCOMPARE(shape("Shape3")->geometry(), QRect(32, 216, 33, 33));
             }
             if (step == 40) {
-                expectPlace(bars.shape1, {-200, 3240, 8015, 495});
+                QCOMPARE(place(bars.shape1), place({-200, 3240, 8015, 495}));
             }
         }
         QVERIFY(!timer("Timer3")->isActive());
@@ -163,8 +166,8 @@ class FrmInicioTest : public QObject {
         const zelmora::SplashBars last = tick("Timer2");  // the 41st tick
         QVERIFY(!timer("Timer2")->isActive());
         QVERIFY(timer("Timer3")->isActive());
-        expectPlace(last.shape2, {480, 0, 495, 4815});
-        expectPlace(last.shape3, {480, 3240, 495, 495});
+        QCOMPARE(place(last.shape2), place({480, 0, 495, 4815}));
+        QCOMPARE(place(last.shape3), place({480, 3240, 495, 495}));
     }
 
     void handOverShowsTheMenuOnceAndFreesTheSplash() {
