@@ -162,21 +162,19 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Exponent, TextTest,
-    testing::Values(TextCase{0.00001, "1E-05"}, TextCase{5e-10, "5E-10"}, TextCase{7e-05, "7E-05"},
-                    TextCase{1e15, "1E+15"}, TextCase{1000000000000000, "1E+15"},
-                    TextCase{1.52415787501905E+22, "1.52415787501905E+22"},
-                    TextCase{-1e15, "-1E+15"}, TextCase{1e-100, "1E-100"},
-                    TextCase{1e100, "1E+100"}, TextCase{1.5e300, "1.5E+300"},
-                    TextCase{0.000099999999999999995, "0.0001"},
-                    TextCase{999999999999999.5, "1E+15"},
-                    // Exactly halfway between two 15-digit texts: the even digit.
-                    TextCase{1000000000000005, "1E+15"},
-                    TextCase{1000000000000015, "1.00000000000002E+15"},
-                    TextCase{1000000000000025, "1.00000000000002E+15"},
-                    TextCase{4.9406564584124654e-324, "4.94065645841247E-324"},
-                    TextCase{1.7976931348623157e308, "1.79769313486231E+308"},
-                    TextCase{-1.7976931348623157e308, "-1.79769313486231E+308"},
-                    TextCase{1.7976931348623e308, "1.7976931348623E+308"}));
+    testing::Values(
+        TextCase{0.00001, "1E-05"}, TextCase{5e-10, "5E-10"}, TextCase{7e-05, "7E-05"},
+        TextCase{1e15, "1E+15"}, TextCase{1000000000000000, "1E+15"},
+        TextCase{1.52415787501905E+22, "1.52415787501905E+22"}, TextCase{-1e15, "-1E+15"},
+        TextCase{1e-100, "1E-100"}, TextCase{1e100, "1E+100"}, TextCase{1.5e300, "1.5E+300"},
+        TextCase{0.000099999999999999995, "0.0001"}, TextCase{999999999999999.5, "1E+15"},
+        // Exactly halfway between two 15-digit texts: the even digit.
+        TextCase{1000000000000005, "1E+15"}, TextCase{1000000000000015, "1.00000000000002E+15"},
+        TextCase{1000000000000025, "1.00000000000002E+15"},
+        TextCase{4.9406564584124654e-324, "4.94065645841247E-324"},
+        TextCase{1.7976931348623157e308, "1.79769313486231E+308"},
+        TextCase{-1.7976931348623157e308, "-1.79769313486231E+308"},
+        TextCase{1.7976931348623e308, "1.7976931348623E+308"}));
 
 TEST(Text, WritesTheOverflowWordForWhatIsNotFinite) {
     EXPECT_EQ(generalNumberText(std::numeric_limits<double>::infinity()), kOverflowText);
