@@ -74,8 +74,8 @@ class ManualTest : public QObject {
         QCOMPARE(source.webAddress, QString());
         const QDir program(QCoreApplication::applicationDirPath());
         QStringList expected;
-        for (const char* place : {"../share/zelmora/manual/zelmora-help.html",
-                                  "manual/zelmora-help.html"}) {
+        for (const char* place :
+             {"../share/zelmora/manual/zelmora-help.html", "manual/zelmora-help.html"}) {
             expected << QDir::cleanPath(program.filePath(QLatin1String(place)));
         }
         QStringList found;
