@@ -1,10 +1,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -15,6 +15,7 @@
 #include "calculators/figurepicture.h"
 #include "common/basvar.h"
 #include "common/windowstyle.h"
+#include "tests/support/popupmenu.h"
 #include "tests/support/userinput.h"
 #include "tests/support/windowsuite.h"
 
@@ -376,12 +377,10 @@ class FrmAreaTest : public zelmora::testing::WindowSuite {
         auto* text2 = control<QLineEdit>(w, "Text2");
         QVERIFY(zelmora::testing::clickInto(text2));
         QCOMPARE(text2->text(), QString());
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
-                                text2->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(text2, &event);
-        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QMenu* menu = zelmora::testing::openContextMenu(text2);
+        QVERIFY(menu != nullptr);
         QCOMPARE(text2->text(), QString());
-        QApplication::activePopupWidget()->close();
+        menu->close();
         QTRY_VERIFY(text2->hasFocus());
         QCOMPARE(text2->text(), QString());
     }

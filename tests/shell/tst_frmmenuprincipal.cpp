@@ -393,10 +393,7 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
     }
     void aDoubleClickOpensOneWindow() {
         QFETCH(QString, picture);
-        QTest::mouseDClick(
-            menu->windowHandle(), Qt::LeftButton, {},
-            control(menu, picture)->mapTo(menu, control(menu, picture)->rect().center()));
-        QCoreApplication::processEvents();
+        zelmora::testing::doubleClick(control(menu, picture));
         QCOMPARE(
             openWindows<zelmora::frmPitagoras>().size() + openWindows<zelmora::frmConvert>().size(),
             1);
@@ -450,15 +447,6 @@ class FrmMenuPrincipalTest : public zelmora::testing::WindowSuite {
         control(menu, "cmdButton(0)")->setFocus(Qt::MouseFocusReason);
         picture->setFocus(Qt::TabFocusReason);
         QVERIFY(menu->grab(place).toImage() != before);
-    }
-
-    void keyboardReachesThePictures() {
-        QWidget* converter = control(menu, "cmdButton(2)");
-        QVERIFY(zelmora::testing::tabTo(converter));
-        QTest::keyClick(converter, Qt::Key_Return);
-        QCOMPARE(openWindows<zelmora::frmConvert>().size(), 1);
-        QCOMPARE(zelmora::testing::accessibleName(converter),
-                 QStringLiteral("Convertidor de unidades"));
     }
 
     void windowsOfOneToolKeepSeparateState() {

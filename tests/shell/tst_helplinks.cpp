@@ -15,6 +15,7 @@
 #include "shell/desktopservices.h"
 #include "shell/frmabout.h"
 #include "shell/frmmenuprincipal.h"
+#include "tests/support/popupmenu.h"
 #include "tests/support/userinput.h"
 #include "tests/support/windowsuite.h"
 
@@ -150,33 +151,40 @@ class HelpLinksTest : public zelmora::testing::WindowSuite {
         QFETCH(QString, clicked);
         QFETCH(int, aboutBoxes);
         QFETCH(bool, panelShown);
-        QWidget* target = control(menu, clicked);
-        QTest::mouseDClick(menu->windowHandle(), Qt::LeftButton, {},
-                           target->mapTo(menu, target->rect().center()));
-        QCoreApplication::processEvents();
+        zelmora::testing::doubleClick(control(menu, clicked));
         QCOMPARE(desktop.aboutBoxes, aboutBoxes);
         QCOMPARE(control(menu, "frmePi")->isVisible(), panelShown);
     }
 
-    // Every control of the menu answers Enter and Space, once Tab has reached it.
+    // Every control of the menu answers Enter and Space once Tab has reached it, and is heard by
+    // its name.
     void keysChooseEveryControl_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("heard");
         QTest::addColumn<QString>("opened");  // a window's class, or what else shows
         for (const auto& [key, tag] :
              {std::pair{int(Qt::Key_Return), "Enter"}, std::pair{int(Qt::Key_Space), "Space"}}) {
-            QTest::addRow("solver, %s", tag) << "cmdButton(1)" << key << "frmPitagoras";
-            QTest::addRow("converter, %s", tag) << "cmdButton(2)" << key << "frmConvert";
-            QTest::addRow("gear, %s", tag) << "imgConf" << key << "frmePi";
-            QTest::addRow("!, %s", tag) << "lblLink(0)" << key << "About";
+            QTest::addRow("solver, %s", tag) << "cmdButton(1)" << key << "Teorema de Pitágoras"
+                                             << "frmPitagoras";
+            QTest::addRow("converter, %s", tag)
+                << "cmdButton(2)" << key << "Convertidor de unidades"
+                << "frmConvert";
+            QTest::addRow("gear, %s", tag) << "imgConf" << key << "Opciones"
+                                           << "frmePi";
+            QTest::addRow("!, %s", tag) << "lblLink(0)" << key << "Acerca de Zelmora"
+                                        << "About";
         }
     }
     void keysChooseEveryControl() {
         QFETCH(QString, name);
         QFETCH(int, key);
+        QFETCH(QString, heard);
         QFETCH(QString, opened);
-        QVERIFY(zelmora::testing::tabTo(control(menu, name)));
-        QTest::keyClick(control(menu, name), static_cast<Qt::Key>(key));
+        QWidget* chosen = control(menu, name);
+        QCOMPARE(zelmora::testing::accessibleName(chosen), heard);
+        QVERIFY(zelmora::testing::tabTo(chosen));
+        QTest::keyClick(chosen, static_cast<Qt::Key>(key));
         QStringList shown;
         for (const QWidget* window : QApplication::topLevelWidgets()) {
             if (window != menu && window->isVisible()) {
@@ -186,8 +194,8 @@ class HelpLinksTest : public zelmora::testing::WindowSuite {
         if (control(menu, "frmePi")->isVisible()) {
             shown << QStringLiteral("frmePi");
         }
-        if (desktop.aboutBoxes > 0) {
-            shown << QStringLiteral("About").repeated(desktop.aboutBoxes);
+        for (int i = 0; i < desktop.aboutBoxes; ++i) {
+            shown << QStringLiteral("About");
         }
         QCOMPARE(shown, QStringList{opened});
     }
@@ -196,20 +204,18 @@ class HelpLinksTest : public zelmora::testing::WindowSuite {
     // picture rather than at the pointer.
     void theFiguresPopUpOpensOnItsPictureFromTheKeyboard() {
         QWidget* picture = control(menu, "cmdButton(0)");
+        const QRect place(picture->mapToGlobal(QPoint(0, 0)), picture->size());
         QCursor::setPos(menu->mapToGlobal(QPoint(menu->width() - 5, menu->height() - 5)));
         QVERIFY(zelmora::testing::tabTo(picture));
-        QRect popupAt;
-        QTimer::singleShot(50, [&popupAt] {
-            if (QWidget* popup = QApplication::activePopupWidget()) {
-                popupAt = popup->geometry();
-                QTest::keyClick(popup, Qt::Key_Escape);
-            }
-        });
-        QTest::keyClick(picture, Qt::Key_Space);
-        QVERIFY(!popupAt.isNull());
-        const QRect place(picture->mapToGlobal(QPoint(0, 0)), picture->size());
-        QVERIFY2(place.contains(popupAt.topLeft()),
-                 qPrintable(QStringLiteral("pop-up at %1,%2").arg(popupAt.x()).arg(popupAt.y())));
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+            const auto seen = zelmora::testing::chooseFromPopup(
+                [picture, key] { QTest::keyClick(picture, key); }, QString());
+            QVERIFY(seen.shown);
+            QVERIFY2(
+                place.contains(seen.place.topLeft()),
+                qPrintable(
+                    QStringLiteral("pop-up at %1,%2").arg(seen.place.x()).arg(seen.place.y())));
+        }
     }
 
     void theAboutBoxShowsNameMakerProductAndIcon() {

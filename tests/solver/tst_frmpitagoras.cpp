@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include <algorithm>
 
 #include "solver/frmpitagoras.h"
+#include "tests/support/popupmenu.h"
 #include "tests/support/userinput.h"
 #include "tests/support/windowsuite.h"
 
@@ -525,18 +527,15 @@ class FrmPitagorasTest : public zelmora::testing::WindowSuite {
     }
 
     void contextMenuDoesNotLeaveTheBox() {
-        QTest::mouseClick(control<QLineEdit>(w, "txtZ", 1), Qt::LeftButton);
-        QVERIFY(control<QLineEdit>(w, "txtZ", 1)->hasFocus());
-        QCOMPARE(control<QLineEdit>(w, "txtZ", 1)->text(), QString());
-        const QPoint inside(5, 5);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, inside,
-                                control<QLineEdit>(w, "txtZ", 1)->mapToGlobal(inside));
-        QApplication::sendEvent(control<QLineEdit>(w, "txtZ", 1), &event);
-        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
-        QCOMPARE(control<QLineEdit>(w, "txtZ", 1)->text(), QString());
-        QApplication::activePopupWidget()->close();
-        QTRY_VERIFY(control<QLineEdit>(w, "txtZ", 1)->hasFocus());
-        QCOMPARE(control<QLineEdit>(w, "txtZ", 1)->text(), QString());
+        auto* box = control<QLineEdit>(w, "txtZ", 1);
+        QVERIFY(zelmora::testing::clickInto(box));
+        QCOMPARE(box->text(), QString());
+        QMenu* menu = zelmora::testing::openContextMenu(box);
+        QVERIFY(menu != nullptr);
+        QCOMPARE(box->text(), QString());
+        menu->close();
+        QTRY_VERIFY(box->hasFocus());
+        QCOMPARE(box->text(), QString());
     }
 
     void limpiarClearsOneCalculator() {

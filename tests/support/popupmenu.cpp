@@ -26,9 +26,9 @@ bool chooseWithKeys(QMenu* popup, const QAction* action) {
     return true;
 }
 
-SeenPopup chooseFromPopup(QWidget* opener, const QString& item) {
+SeenPopup chooseFromPopup(const std::function<void()>& open, const QString& item) {
     SeenPopup seen;
-    // The click below returns once the pop-up has closed, so the timer lives exactly as long.
+    // `open` returns once the pop-up has closed, so the timer lives exactly as long.
     QTimer timer;
     timer.setInterval(5);
     QObject::connect(&timer, &QTimer::timeout, &timer, [&timer, &seen, &item] {
@@ -38,6 +38,7 @@ SeenPopup chooseFromPopup(QWidget* opener, const QString& item) {
         }
         timer.stop();
         seen.shown = true;
+        seen.place = popup->geometry();
         const QAction* wanted = nullptr;
         for (const QAction* action : popup->actions()) {
             seen.items << (action->isSeparator() ? QStringLiteral("-") : itemText(action));
@@ -51,23 +52,35 @@ SeenPopup chooseFromPopup(QWidget* opener, const QString& item) {
         }
     });
     timer.start();
-    QTest::mouseMove(opener);
-    QTest::mouseClick(opener, Qt::LeftButton);
+    open();
     // The closed pop-up frees itself.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return seen;
 }
 
-bool chooseFromContextMenu(QWidget* widget, const QString& item) {
+SeenPopup chooseFromPopup(QWidget* opener, const QString& item) {
+    return chooseFromPopup(
+        [opener] {
+            QTest::mouseMove(opener);
+            QTest::mouseClick(opener, Qt::LeftButton);
+        },
+        item);
+}
+
+QMenu* openContextMenu(QWidget* widget) {
     // QTest's mouse events go to the widget itself, past the window that turns a right click
     // into a context-menu event; this is the event that window sends.
     const QPoint inside = widget->rect().center();
     QContextMenuEvent event(QContextMenuEvent::Mouse, inside, widget->mapToGlobal(inside));
     QApplication::sendEvent(widget, &event);
     if (!QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 1000)) {
-        return false;
+        return nullptr;
     }
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+bool chooseFromContextMenu(QWidget* widget, const QString& item) {
+    QMenu* menu = openContextMenu(widget);
     if (menu == nullptr) {
         return false;
     }

@@ -52,6 +52,13 @@ void clickOption(QRadioButton* option) {
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
 }
 
+void doubleClick(QWidget* target) {
+    QWidget* window = target->window();
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
+                       target->mapTo(window, target->rect().center()));
+    QCoreApplication::processEvents();
+}
+
 bool tabTo(QWidget* target) {
     for (int i = 0; i < 32 && !target->hasFocus(); ++i) {
         QWidget* focused = target->window()->focusWidget();

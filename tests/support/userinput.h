@@ -32,6 +32,10 @@ void typeText(QWidget* widget, const QString& text);
 // the part that takes clicks.
 void clickOption(QRadioButton* option);
 
+// Double-clicks the middle of the control through its window, as a real double click comes:
+// press, release, then a second press that arrives as a double click, to whatever lies on top.
+void doubleClick(QWidget* target);
+
 // Presses Tab until the control has the focus. False when it never gets it.
 [[nodiscard]] bool tabTo(QWidget* target);
 
